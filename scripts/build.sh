@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures (once) and builds Pixmaro incrementally into ./build.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+build="${PIXMARO_BUILD_DIR:-$root/build}"
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+fi
+cmake --build "$build" --parallel

@@ -1,0 +1,50 @@
+// The options of one job, as the wizard's controls hold them.
+#pragma once
+
+#include "settings/MainWindowSettings.h"
+
+#include <QString>
+
+namespace pixmaro {
+
+inline constexpr const char *kDefaultFileMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.wmf;*.emf";
+
+/// A plain record: numeric fields stay the text typed and are parsed only where a run uses them.
+struct JobSettings {
+    bool ThumbMode = true; // create thumbnails; false: rename, copy or convert
+    bool RenameOnly = true; // in rename/copy/convert mode: rename in place, else copy/convert
+    QString InputFolder;
+    QString FileMask = kDefaultFileMask;
+    QString OutputFolder;
+    QString ConvertTo = "jpg"; // "jpg", "gif", "bmp", "emf", "wmf", "No Conversion" or typed text
+    int NamingOption = 0; // 0 PreSeq, 1 PreName, 2 SufSeq, 3 SufName
+    QString ThumbQualifier = "Thumb";
+    QString ImageQualifier = "Image";
+    QString SequenceStart = "001";
+    int ResizeSpeed = 1; // 0 fast, 1 quality
+    QString MaxWidth = "96";
+    QString MaxHeight = "96";
+    bool KeepRatio = false;
+    bool ForceWidth = false;
+    bool ForceHeight = false;
+    int JpegQuality = 90; // 10 to 100
+    bool OverwriteFiles = true;
+
+    /// The qualifier the current mode names files with.
+    const QString &qualifier() const { return ThumbMode ? ThumbQualifier : ImageQualifier; }
+    /// Whether the job renames files in their own folder.
+    bool renames() const { return !ThumbMode && RenameOnly; }
+
+    /// Sets the force flags as the two check boxes do: checking one unchecks the other.
+    void setForceWidth(bool on);
+    void setForceHeight(bool on);
+
+    /// Takes the kept fields from the settings file's values, as the window's controls do when
+    /// they are fed at start-up (when both force flags are stored, "Force Height" is read last
+    /// and unchecks "Force Width").
+    void applyStored(const MainWindowSettings &stored);
+    /// The kept fields as the settings file stores them.
+    MainWindowSettings toStored() const;
+};
+
+} // namespace pixmaro

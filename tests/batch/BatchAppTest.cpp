@@ -1,0 +1,160 @@
+// Tests of pixmaro-batch as a user runs it: settings, file selection, checks and dry runs.
+#include "batch/BatchApp.h"
+
+#include "support/TempFiles.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pixmaro {
+namespace {
+
+struct Result {
+    int status;
+    QString out;
+    QString err;
+};
+
+Result Batch(const QStringList &args, const QString &cwd)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = RunBatch(args, cwd, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return { status, out, err };
+}
+
+class BatchApp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        for (const char *name : { "b.JPG", "a.gif", "C.bmp", "notes.txt" })
+            test::WriteFile(m_dir.filePath(name), "x");
+    }
+    QString path(const QString &name) const { return QDir::cleanPath(m_dir.filePath(name)); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(BatchApp, SettingsPrintsTheFileTheProgramWouldWrite)
+{
+    const Result defaults = Batch({ "settings" }, m_dir.path());
+    EXPECT_EQ(defaults.status, 0);
+    EXPECT_TRUE(
+        defaults.out.startsWith("[Directories]\nInput=/\nOutput=/\nRecycleBin=Yes\n"
+                                "htmlName=MyWeb.htm\n[Thumbnails]\nResize Speed=Quality\n"));
+    EXPECT_TRUE(defaults.out.endsWith("UseCellColor=0\nUseTables=1\n"));
+    EXPECT_EQ(defaults.out.count('\n'), 56);
+
+    const QByteArray stored = "[Thumbnails]\r\nForce Width=1\r\nForce Height=1\r\nCreate As=JPG\r\n"
+                              "Jpg Compression=5\r\n[Linking]\r\nLinkOriginal=2\r\n"
+                              "OriginalLinkOpt=-5\r\n[Layout]\r\nUseFrames=1\r\n";
+    const QString ini = test::WriteFile(path("my.ini"), stored);
+    const Result loaded = Batch({ "settings", "--settings", "my.ini" }, m_dir.path());
+    EXPECT_EQ(loaded.status, 0);
+    for (const char *line :
+        { "\nForce Width=0\nForce Height=1\n", "\nCreate As=jpg\n", "\nJpg Compression=10\n",
+            "\nOriginalLinkOpt=-1\nLinkOriginal=0\n", "\nUseFrames=0\n" })
+        EXPECT_TRUE(loaded.out.contains(line)) << line;
+    EXPECT_EQ(test::ReadFile(ini), stored);
+}
+
+TEST_F(BatchApp, DryRunListsTheMaskedFilesWithTheirOutputNames)
+{
+    const Result r = Batch({ "thumbnails", "--dry-run", "-o", "out" }, m_dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "a.gif -> Thumb001.jpg\nb.JPG -> Thumb002.jpg\nC.bmp -> Thumb003.jpg\n");
+    EXPECT_EQ(r.err, "");
+
+    const Result named = Batch({ "copy", "--dry-run", "-o", "out", "--to", "No Conversion",
+                                   "--naming", "SufSeq", "--seq", "7", "notes.txt", "b.JPG" },
+        m_dir.path());
+    EXPECT_EQ(named.out, "notes.txt -> 7Image.txt\nb.JPG -> 8Image.JPG\n");
+
+    const Result convert = Batch(
+        { "copy", "--dry-run", "-o", "out", "-t", "gif", "--naming=PreName", "-q", "", "b.JPG" },
+        m_dir.path());
+    EXPECT_EQ(convert.out, "b.JPG -> b.gif\n");
+
+    const Result rename = Batch({ "rename", "--dry-run", "-m", "*.jpg" }, m_dir.path());
+    EXPECT_EQ(rename.out, "b.JPG -> Image001.JPG\n");
+    EXPECT_EQ(rename.err, "");
+}
+
+TEST_F(BatchApp, SettingsFileGivesDefaultsThatOptionsOverride)
+{
+    test::WriteFile(path("p.ini"),
+        "[Thumbnails]\nCreate As=No Conversion\nOutput File Qualifier=T_\n"
+        "Naming Option=SufName\n[Directories]\nInput=/nowhere/at/all\n");
+    const Result r
+        = Batch({ "thumbnails", "--dry-run", "--settings", "p.ini", "-o", "o", "a.gif", "C.bmp" },
+            m_dir.path());
+    EXPECT_EQ(r.out, "a.gif -> aT_.gif\nC.bmp -> CT_.bmp\n");
+    const Result over = Batch({ "thumbnails", "--dry-run", "--settings", "p.ini", "-o", "o", "-t",
+                                  "bmp", "-q", "Z", "a.gif" },
+        m_dir.path());
+    EXPECT_EQ(over.out, "a.gif -> aZ.bmp\n");
+}
+
+TEST_F(BatchApp, ChecksBeforeTheRun)
+{
+    const Result same = Batch({ "thumbnails", "--dry-run", "a.gif" }, m_dir.path());
+    EXPECT_EQ(same.status, 0);
+    EXPECT_TRUE(same.err.contains("Input and Output Directories are the same."));
+
+    const Result twins = Batch({ "copy", "--dry-run", "-o", "o", "C.bmp", "C.jpg" }, m_dir.path());
+    EXPECT_TRUE(twins.err.startsWith("Warning! C.bmp and C.jpg\n"));
+
+    const Result refused
+        = Batch({ "rename", "--dry-run", "--naming", "SufName", "-q", "", "a.gif" }, m_dir.path());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err,
+        "Invalid output qualifier for option chosen.  Please specify a qualifier, "
+        "or choose a different naming option.\n");
+    EXPECT_EQ(refused.out, "");
+
+    const Result copyPasses = Batch(
+        { "copy", "--dry-run", "-o", "o", "--naming", "SufName", "-q", "", "a.gif" }, m_dir.path());
+    EXPECT_EQ(copyPasses.status, 0);
+
+    const Result none = Batch({ "thumbnails", "--dry-run", "-m", "*.png" }, m_dir.path());
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.err, "No files selected!\n");
+
+    const Result missing = Batch({ "thumbnails", "--dry-run", "-i", "gone" }, m_dir.path());
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "The " + path("gone") + " directory does not exist\n");
+}
+
+TEST_F(BatchApp, NumbersThatAreNotIntegersFailLikeTheRun)
+{
+    const Result width = Batch({ "thumbnails", "--dry-run", "-o", "o", "-W", "big" }, m_dir.path());
+    EXPECT_EQ(width.status, 1);
+    EXPECT_EQ(width.err, "Error during processing!\n");
+
+    const Result seq
+        = Batch({ "copy", "--dry-run", "-o", "o", "--seq", "x1", "a.gif" }, m_dir.path());
+    EXPECT_EQ(seq.status, 1);
+    EXPECT_EQ(seq.out, "");
+
+    const Result unused
+        = Batch({ "copy", "--dry-run", "-o", "o", "--seq", "x1", "--naming", "PreName", "a.gif" },
+            m_dir.path());
+    EXPECT_EQ(unused.status, 0);
+    EXPECT_EQ(unused.out, "a.gif -> Imagea.jpg\n");
+}
+
+TEST_F(BatchApp, UsageErrorsAndRunsNotYetAvailableExitWithTwo)
+{
+    EXPECT_EQ(Batch({ "thumbnails", "--to", "png" }, m_dir.path()).status, 2);
+    const Result run = Batch({ "thumbnails", "-o", "o", "a.gif" }, m_dir.path());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(QFileInfo::exists(path("o")));
+    EXPECT_EQ(Batch({ "--version" }, m_dir.path()).out, "pixmaro-batch " PIXMARO_VERSION "\n");
+}
+
+} // namespace
+} // namespace pixmaro
