@@ -1,6 +1,7 @@
 // Tests of the checks made before a run.
 #include "job/PreRunChecks.h"
 
+#include "job/RunState.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,18 @@ TEST(JobSettingsForceFlags, CheckingOneUnchecksTheOther)
     job.applyStored(stored);
     EXPECT_FALSE(job.ForceWidth);
     EXPECT_TRUE(job.ForceHeight);
+}
+
+TEST(RunState, ResizingKeepsOldSlotsAndClearsNewOnes)
+{
+    RunState state;
+    state.resizeRunInfo(2);
+    state.RunInfo[0] = { 10, 96, 72, "/a/x.jpg", "/b/Thumb001.jpg" };
+    state.resizeRunInfo(1);
+    state.resizeRunInfo(3);
+    EXPECT_EQ(state.RunInfo[0].OutputPath, "/b/Thumb001.jpg");
+    EXPECT_EQ(state.RunInfo[1].SourceSize, 0);
+    EXPECT_TRUE(state.RunInfo[2].SourcePath.isEmpty());
 }
 
 } // namespace
