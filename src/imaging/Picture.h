@@ -1,0 +1,63 @@
+// A loaded picture of one of the supported kinds, and the decode into the working raster.
+#pragma once
+
+#include "imaging/WorkingBitmap.h"
+#include "imaging/metafile/Metafile.h"
+
+#include <QImage>
+#include <QString>
+
+namespace pixmaro {
+
+/// One loaded image: a JPEG, bitmap, GIF (its first frame) or icon held as a 24-bit raster, or a
+/// metafile held as its records. One object serves a whole run: each load replaces its content and
+/// reuses its memory.
+class Picture {
+public:
+    enum class Kind { None, Jpeg, Bitmap, Gif, Wmf, Emf, Icon };
+
+    Kind kind() const { return m_kind; }
+    bool isEmpty() const { return m_kind == Kind::None; }
+    int width() const;
+    int height() const;
+    /// GIFs and metafiles are drawn over white: what they leave undrawn is white.
+    bool drawsOnWhite() const
+    {
+        return m_kind == Kind::Gif || m_kind == Kind::Wmf || m_kind == Kind::Emf;
+    }
+
+    /// Draws the picture stretched into (0, 0)-(W, H) of `target`, which is at least that large:
+    /// rasters by nearest neighbour (target pixel x takes source column
+    /// floor((2x + 1) × width ÷ 2W), the source pixel under the target pixel's centre; rows alike),
+    /// metafiles played at that size.
+    void drawStretched(WorkingBitmap &target, int W, int H) const;
+
+    /// The raster of a raster kind (empty for metafiles).
+    const WorkingBitmap &pixels() const { return m_pixels; }
+    const metafile::Metafile &metafile() const { return m_metafile; }
+
+    /// Empties the picture (keeping its memory for the next load).
+    void reset();
+
+private:
+    friend bool LoadPicture(const QString &path, Picture &picture);
+
+    Kind m_kind = Kind::None;
+    WorkingBitmap m_pixels;
+    metafile::Metafile m_metafile;
+};
+
+/// Loads the picture at `path`, choosing the decoder by its extension (jpg, jpeg, bmp, gif, wmf,
+/// emf, ico; letter case ignored). Returns false and leaves `picture` empty when the file cannot be
+/// read, has another extension, or does not hold a valid picture of that kind.
+bool LoadPicture(const QString &path, Picture &picture);
+
+/// Makes `target` a raster of exactly the source's size holding the source drawn 1:1: on white for
+/// a GIF or metafile, with no fill otherwise (the raster starts black).
+void DecodeToBitmap(WorkingBitmap &target, const Picture &source);
+void DecodeToBitmap(WorkingBitmap &target, const WorkingBitmap &source);
+
+/// A QImage that paints straight into `raster`'s memory (24-bit, blue-green-red).
+QImage ImageOver(WorkingBitmap &raster);
+
+} // namespace pixmaro

@@ -1,0 +1,75 @@
+// The 24-bit working raster: rows top to bottom, pixels blue-green-red, rows padded to 4 bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace pixmaro {
+
+/// The largest picture Pixmaro takes: each side at most 65,535 pixels, at most 2^28 pixels in all.
+constexpr int kMaxSide = 65535;
+constexpr std::int64_t kMaxPixels = std::int64_t(1) << 28;
+
+/// Whether a picture of `width` × `height` is within the size Pixmaro takes.
+constexpr bool SizeAllowed(std::int64_t width, std::int64_t height)
+{
+    return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide
+        && width * height <= kMaxPixels;
+}
+
+/// A raster too large to hold; the run that asked for it fails.
+class RasterTooLarge : public std::length_error {
+public:
+    RasterTooLarge()
+        : std::length_error("raster too large")
+    {
+    }
+};
+
+/// A 24-bit raster laid out like the pixel rows of a 24-bit BMP (but top row first). Resizing keeps
+/// the memory it already has when it is large enough, and always starts the new raster cleared to
+/// black, so no pixel of an earlier picture ever shows through.
+class WorkingBitmap {
+public:
+    WorkingBitmap() = default;
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool isEmpty() const { return m_width == 0 || m_height == 0; }
+    /// Bytes from one row to the next: width × 3 rounded up to a multiple of 4.
+    std::size_t stride() const { return m_stride; }
+    static std::size_t StrideFor(int width)
+    {
+        return (std::size_t(width) * 3 + 3) & ~std::size_t(3);
+    }
+
+    std::uint8_t *row(int y) { return m_pixels.data() + std::size_t(y) * m_stride; }
+    const std::uint8_t *row(int y) const { return m_pixels.data() + std::size_t(y) * m_stride; }
+    std::uint8_t *bits() { return m_pixels.data(); }
+    const std::uint8_t *bits() const { return m_pixels.data(); }
+    std::size_t byteCount() const { return std::size_t(m_height) * m_stride; }
+
+    /// Makes the raster `width` × `height`, all black. Throws RasterTooLarge beyond the size limit
+    /// (negative sizes count as 0).
+    void resize(int width, int height);
+    /// Fills every pixel with one colour.
+    void fill(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+    /// Releases the memory.
+    void clear();
+
+    /// Becomes a copy of `source` (size and pixels), reusing its own memory where it can.
+    void copyFrom(const WorkingBitmap &source);
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::size_t m_stride = 0;
+    std::vector<std::uint8_t> m_pixels;
+};
+
+/// The destination raster of the quality resize: a working raster of its own.
+using ScratchBitmap = WorkingBitmap;
+
+} // namespace pixmaro

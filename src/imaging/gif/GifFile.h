@@ -1,0 +1,48 @@
+// A GIF file's content: the logical screen, colour tables and frames of colour indexes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace pixmaro::gif {
+
+struct Rgb {
+    std::uint8_t red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+using ColorTable = std::vector<Rgb>;
+
+/// What happens to a frame's area before the next frame is drawn.
+enum class Disposal { None = 0, Keep = 1, RestoreBackground = 2, RestorePrevious = 3 };
+
+/// One image of the file, already clipped to the logical screen: `indexes` holds `width` × `height`
+/// colour indexes, rows top to bottom (de-interlaced). Pixels the file's data did not reach are
+/// marked in `painted` as 0 and are not drawn.
+struct Frame {
+    int left = 0, top = 0, width = 0, height = 0;
+    std::vector<std::uint8_t> indexes;
+    std::vector<std::uint8_t> painted; // 1 where the data gave a pixel; empty when all were given
+    ColorTable localColors; // empty: the global table applies
+    int transparentIndex = -1;
+    int delayCentiseconds = 0;
+    Disposal disposal = Disposal::None;
+    bool interlaced = false;
+
+    const ColorTable &colors(const ColorTable &global) const
+    {
+        return localColors.empty() ? global : localColors;
+    }
+    bool isPainted(std::size_t i) const { return painted.empty() || painted[i]; }
+};
+
+struct GifFile {
+    int screenWidth = 0;
+    int screenHeight = 0;
+    ColorTable globalColors;
+    int backgroundIndex = 0;
+    std::vector<Frame> frames;
+};
+
+} // namespace pixmaro::gif

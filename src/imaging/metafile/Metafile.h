@@ -1,0 +1,53 @@
+// Windows metafiles (WMF, with or without the placeable header) and enhanced metafiles (EMF):
+// their nominal size and their playback with QPainter.
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+namespace pixmaro::metafile {
+
+enum class Format { Emf, Wmf };
+
+/// Rounds `a` × `b` ÷ `c` to the nearest integer, halves away from zero, with a 64-bit product;
+/// -1 when `c` is 0 or the result does not fit in 32 bits.
+int MulDiv(int a, int b, int c);
+
+/// A metafile held in memory. The format is taken from the content, not the file name.
+class Metafile {
+public:
+    /// Reads the header. Returns false for data that is no metafile, a nominal size of 0 or
+    /// beyond the size limit.
+    static bool Read(const QByteArray &bytes, Metafile &out);
+
+    Format format() const { return m_format; }
+    /// The nominal size in pixels at 96 dots per inch: from an EMF's frame (0.01 mm), a placeable
+    /// WMF's bounding box and units per inch, or else the first window extent a WMF sets.
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    const QByteArray &bytes() const { return m_bytes; }
+
+    /// Plays the records into `target` (in the painter's coordinates), scaled so that the picture's
+    /// frame fills it. Unknown records are skipped; a malformed record ends the playback. Text is
+    /// drawn only when a QGuiApplication exists (it needs the fonts).
+    void play(QPainter &painter, const QRectF &target) const;
+
+private:
+    Format m_format = Format::Emf;
+    QByteArray m_bytes;
+    int m_width = 0;
+    int m_height = 0;
+    // EMF: the frame in 0.01 mm and the reference device in pixels and millimetres.
+    QRect m_frame;
+    QSize m_devicePixels;
+    QSize m_deviceMillimetres;
+    // WMF: where the records start and the window the picture shows when no record sets one.
+    int m_recordsAt = 0;
+    QRect m_window;
+};
+
+} // namespace pixmaro::metafile

@@ -1,0 +1,12 @@
+// The main of the core tests: a GUI application on the off-screen platform, for fonts and images.
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
