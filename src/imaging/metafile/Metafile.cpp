@@ -1003,18 +1003,25 @@ void Metafile::play(QPainter &painter, const QRectF &target) const
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
     if (m_format == Format::Emf) {
-        // The frame, in reference-device pixels, fills the target.
-        const bool sized = m_deviceMillimetres.width() > 0 && m_deviceMillimetres.height() > 0
-            && m_devicePixels.width() > 0 && m_devicePixels.height() > 0;
-        const int pxW = sized ? m_devicePixels.width() : 96,
-                  mmW = sized ? m_deviceMillimetres.width() * 100 : 2540;
-        const int pxH = sized ? m_devicePixels.height() : 96,
-                  mmH = sized ? m_deviceMillimetres.height() * 100 : 2540;
+        // The frame, in reference-device pixels (rounded as MulDiv does), fills the target.
+        const auto sane = [](int v) { return v > 0 && v <= 1000000; };
+        const bool sized = sane(m_deviceMillimetres.width()) && sane(m_deviceMillimetres.height())
+            && sane(m_devicePixels.width()) && sane(m_devicePixels.height());
+        const double xPerHundredthMm = sized
+            ? double(m_devicePixels.width()) / (100.0 * m_deviceMillimetres.width())
+            : 96 / 2540.0;
+        const double yPerHundredthMm = sized
+            ? double(m_devicePixels.height()) / (100.0 * m_deviceMillimetres.height())
+            : 96 / 2540.0;
         QRectF frame(0, 0, m_width, m_height);
         if (!m_frame.isNull()) {
-            frame = QRectF(MulDiv(m_frame.left(), pxW, mmW), MulDiv(m_frame.top(), pxH, mmH),
-                MulDiv(m_frame.right() - m_frame.left(), pxW, mmW),
-                MulDiv(m_frame.bottom() - m_frame.top(), pxH, mmH));
+            const double left = std::round(m_frame.left() * xPerHundredthMm);
+            const double top = std::round(m_frame.top() * yPerHundredthMm);
+            const double width
+                = std::round((double(m_frame.right()) - m_frame.left()) * xPerHundredthMm);
+            const double height
+                = std::round((double(m_frame.bottom()) - m_frame.top()) * yPerHundredthMm);
+            frame = QRectF(left, top, width, height);
         }
         if (frame.width() <= 0 || frame.height() <= 0)
             frame = QRectF(0, 0, m_width, m_height);
@@ -1023,7 +1030,7 @@ void Metafile::play(QPainter &painter, const QRectF &target) const
             target.left() - frame.left() * target.width() / frame.width(),
             target.top() - frame.top() * target.height() / frame.height());
         Player player(painter, toTarget);
-        player.devicePixelsPerMm = double(pxW) * 100 / mmW;
+        player.devicePixelsPerMm = xPerHundredthMm * 100;
         std::size_t at = 0;
         while (at + 8 <= file.size()) {
             const std::uint32_t type = file.u32(at), size = file.u32(at + 4);
