@@ -71,10 +71,15 @@ int Decode(const QStringList &files)
         const ThumbSize size = FitWithinMax(working.width(), working.height(), 96);
         WorkingBitmap full;
         full.copyFrom(working);
-        const double resize = TimeMs([&] {
+        std::vector<double> resizeTimes;
+        for (int i = 0; i < kRuns; ++i) {
             working.copyFrom(full);
+            QElapsedTimer timer;
+            timer.start();
             ResizeQuality(working, scratch, size.width, size.height);
-        }) - TimeMs([&] { working.copyFrom(full); });
+            resizeTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+        const double resize = Median(resizeTimes);
         const double decodeOnly = djpeg - start;
         oursTotal += ours;
         djpegTotal += decodeOnly;

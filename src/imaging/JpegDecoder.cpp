@@ -113,7 +113,66 @@ bool Decode(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
     return true;
 }
 
+bool Quantize(
+    const std::uint8_t *data, std::size_t size, int colors, QuantizedImage &out, int *errorCode)
+{
+    jpeg_decompress_struct info;
+    JpegErrorManager errors;
+    info.err = InstallJpegErrorManager(errors);
+    if (setjmp(errors.jump)) {
+        if (errorCode)
+            *errorCode = errors.code;
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&info, TRUE);
+    if (!SizeAllowed(info.image_width, info.image_height)) {
+        info.err->msg_code = JERR_IMAGE_TOO_BIG;
+        info.err->error_exit(reinterpret_cast<j_common_ptr>(&info));
+    }
+    info.dct_method = JDCT_ISLOW;
+    info.do_fancy_upsampling = TRUE;
+    info.do_block_smoothing = TRUE;
+    info.out_color_space = JCS_RGB;
+    info.quantize_colors = TRUE;
+    info.desired_number_of_colors = colors;
+    info.two_pass_quantize = TRUE;
+    info.dither_mode = JDITHER_FS;
+    jpeg_start_decompress(&info);
+
+    out.width = int(info.output_width);
+    out.height = int(info.output_height);
+    out.indexes.resize(std::size_t(out.width) * std::size_t(out.height));
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row
+            = out.indexes.data() + std::size_t(info.output_scanline) * std::size_t(out.width);
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    // The colour map is complete once the output pass is done.
+    out.colors.resize(std::size_t(info.actual_number_of_colors));
+    for (int i = 0; i < info.actual_number_of_colors; ++i) {
+        for (int c = 0; c < 3; ++c)
+            out.colors[std::size_t(i)][std::size_t(c)]
+                = info.out_color_components == 3 ? info.colormap[c][i] : info.colormap[0][i];
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
 } // namespace
+
+bool DecodeJpegQuantized(
+    const std::uint8_t *data, std::size_t size, int colors, QuantizedImage &out, int *errorCode)
+{
+    try {
+        return Quantize(data, size, colors, out, errorCode);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+}
 
 bool DecodeJpeg(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
 {

@@ -1,12 +1,12 @@
 // The settings file: a profile-style INI text read and rewritten key by key.
 #include "settings/IniFile.h"
 
+#include "io/SafeFile.h"
 #include "settings/IntegerText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pixmaro {
 
@@ -237,16 +237,9 @@ std::optional<QString> IniFile::save() const
     const QString failure = QStringLiteral("Unable to write to %1").arg(m_path);
     if (m_path.isEmpty() || !m_writable)
         return failure;
-    const QFileInfo info(m_path);
-    if (info.exists() && !info.isWritable())
-        return failure;
-    QDir().mkpath(info.absolutePath());
-    // Write to a temporary file and rename it over the old one, so a failed save never damages it.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure;
-    const QByteArray bytes = text();
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // A new file renamed over the old one, so a failed save never damages it.
+    if (!SaveFileSafely(m_path, text()))
         return failure;
     return std::nullopt;
 }

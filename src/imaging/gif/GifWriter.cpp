@@ -1,0 +1,142 @@
+// Writing GIF files, and the colour-map optimisation done before writing.
+#include "imaging/gif/GifWriter.h"
+
+#include "imaging/gif/Lzw.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+namespace pixmaro::gif {
+
+namespace {
+
+std::uint32_t ColorValue(const Rgb &c)
+{
+    return c.red | (c.green << 8) | (std::uint32_t(c.blue) << 16);
+}
+int ChannelSum(const Rgb &c)
+{
+    return c.red + c.green + c.blue;
+}
+
+int BitsFor(std::size_t colors)
+{
+    int bits = 1;
+    while ((std::size_t(1) << bits) < colors)
+        ++bits;
+    return bits;
+}
+
+} // namespace
+
+void OptimizeColorMap(GifFile &file)
+{
+    // Pixel counts per colour, over every table in use.
+    std::map<std::uint32_t, std::uint64_t> counts;
+    bool transparency = false;
+    for (const Frame &frame : file.frames) {
+        const ColorTable &table = frame.colors(file.globalColors);
+        for (const Rgb &c : table)
+            counts.emplace(ColorValue(c), 0);
+        transparency = transparency || frame.transparentIndex >= 0;
+        for (std::size_t i = 0; i < frame.indexes.size(); ++i) {
+            const int index = frame.indexes[i];
+            if (index == frame.transparentIndex || std::size_t(index) >= table.size())
+                continue;
+            ++counts[ColorValue(table[std::size_t(index)])];
+        }
+    }
+
+    // Most used first; the map already holds them by colour value, which orders equal counts.
+    std::vector<std::pair<std::uint32_t, std::uint64_t>> sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(),
+        [](const auto &a, const auto &b) { return a.second > b.second; });
+    const std::size_t limit = transparency ? 255 : 256;
+    ColorTable kept;
+    for (const auto &[value, count] : sorted) {
+        if (count == 0 || kept.size() == limit)
+            break;
+        kept.push_back(
+            { std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16) });
+    }
+
+    std::map<std::uint32_t, std::uint8_t> newIndex;
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        newIndex[ColorValue(kept[i])] = std::uint8_t(i);
+    const auto indexOf = [&](const Rgb &c) -> std::uint8_t {
+        if (const auto found = newIndex.find(ColorValue(c)); found != newIndex.end())
+            return found->second;
+        int best = 766, chosen = 0;
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            const int difference = std::abs(ChannelSum(kept[i]) - ChannelSum(c));
+            if (difference < best) {
+                best = difference;
+                chosen = int(i);
+            }
+        }
+        return std::uint8_t(chosen);
+    };
+
+    const int transparentIndex = transparency ? int(kept.size()) : -1;
+    for (Frame &frame : file.frames) {
+        const ColorTable &table = frame.colors(file.globalColors);
+        std::vector<std::uint8_t> map(256, 0);
+        for (std::size_t i = 0; i < table.size() && i < 256; ++i)
+            map[i] = indexOf(table[i]);
+        for (std::uint8_t &index : frame.indexes) {
+            if (index == frame.transparentIndex)
+                index = std::uint8_t(transparentIndex);
+            else
+                index = map[index];
+        }
+        if (frame.transparentIndex >= 0)
+            frame.transparentIndex = transparentIndex;
+        frame.localColors.clear();
+    }
+    if (transparency)
+        kept.push_back({ 0, 0, 0 });
+    file.globalColors = std::move(kept);
+}
+
+QByteArray EncodeGif87a(const GifFile &file)
+{
+    QByteArray b("GIF87a");
+    const auto u16 = [&](int v) {
+        b.append(char(v & 0xFF));
+        b.append(char((v >> 8) & 0xFF));
+    };
+    const int bits = BitsFor(file.globalColors.size());
+    u16(file.screenWidth);
+    u16(file.screenHeight);
+    b.append(char(0x80 | ((bits - 1) << 4) | 0x08 | (bits - 1)));
+    b.append('\0'); // background colour index
+    b.append('\0'); // pixel aspect ratio
+    for (std::size_t i = 0; i < (std::size_t(1) << bits); ++i) {
+        const Rgb c = i < file.globalColors.size() ? file.globalColors[i] : Rgb {};
+        b.append(char(c.red)).append(char(c.green)).append(char(c.blue));
+    }
+    if (!file.frames.empty()) {
+        const Frame &frame = file.frames.front();
+        b.append(',');
+        u16(0);
+        u16(0);
+        u16(frame.width);
+        u16(frame.height);
+        b.append('\0'); // no local table, not interlaced
+        const int codeSize = std::max(2, bits);
+        b.append(char(codeSize));
+        const std::vector<std::uint8_t> data
+            = LzwEncode(frame.indexes.data(), frame.indexes.size(), codeSize);
+        for (std::size_t at = 0; at < data.size(); at += 255) {
+            const std::size_t n = std::min<std::size_t>(255, data.size() - at);
+            b.append(char(n));
+            b.append(reinterpret_cast<const char *>(data.data() + at), qsizetype(n));
+        }
+        b.append('\0');
+    }
+    b.append(';');
+    return b;
+}
+
+} // namespace pixmaro::gif
