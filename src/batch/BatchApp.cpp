@@ -2,7 +2,9 @@
 #include "batch/BatchApp.h"
 
 #include "batch/CommandLine.h"
+#include "batch/ConsoleHost.h"
 #include "html/HtmlOptionRules.h"
+#include "job/BatchRunner.h"
 #include "job/FileList.h"
 #include "job/JobSettings.h"
 #include "job/Naming.h"
@@ -14,11 +16,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace pixmaro {
 
 namespace {
-
-constexpr const char *kErrorDuringProcessing = "Error during processing!";
 
 QString Absolute(const QString &workingDir, const QString &path)
 {
@@ -109,6 +112,27 @@ QString DryRunName(const JobSettings &job, const QString &entry, int index)
     return EncodedName(option, job.qualifier(), job.SequenceStart, job.ConvertTo, entry, index);
 }
 
+// Prints the output name each file would get; writes nothing.
+int DryRun(const JobSettings &job, const QStringList &selected, QTextStream &out, QTextStream &err)
+{
+    try {
+        if (job.ThumbMode) {
+            // A thumbnail run reads its size first; text that is not a number stops it there.
+            IntegerOrThrow(job.MaxWidth);
+            IntegerOrThrow(job.MaxHeight);
+        }
+        for (int i = 0; i < selected.size(); ++i) {
+            const QString name = DryRunName(job, selected[i], i);
+            out << selected[i] << " -> " << name << '\n';
+        }
+    } catch (const std::exception &) {
+        out.flush();
+        err << kErrorDuringProcessing << '\n';
+        return kExitIncomplete;
+    }
+    return kExitComplete;
+}
+
 int RunJob(
     const BatchOptions &options, const QString &workingDir, QTextStream &out, QTextStream &err)
 {
@@ -142,27 +166,18 @@ int RunJob(
         return kExitUsage;
     }
 
-    if (!options.dryRun) {
-        err << "pixmaro-batch: running this job is not available yet; use --dry-run\n";
+    if (options.dryRun)
+        return DryRun(job, selected, out, err);
+    if (options.htmlPage) {
+        err << "pixmaro-batch: writing the HTML gallery (--html) is not available yet\n";
         return kExitUsage;
     }
 
-    try {
-        if (job.ThumbMode) {
-            // A thumbnail run reads its size first; text that is not a number stops it there.
-            IntegerOrThrow(job.MaxWidth);
-            IntegerOrThrow(job.MaxHeight);
-        }
-        for (int i = 0; i < selected.size(); ++i) {
-            const QString name = DryRunName(job, selected[i], i);
-            out << selected[i] << " -> " << name << '\n';
-        }
-    } catch (const std::exception &) {
-        out.flush();
-        err << kErrorDuringProcessing << '\n';
-        return kExitIncomplete;
-    }
-    return kExitComplete;
+    BatchRunner runner;
+    const bool progress = options.progress.value_or(isatty(fileno(stderr)) != 0);
+    ConsoleHost host(runner, job, out, err, progress);
+    const RunOutcome outcome = runner.bGOClick(host, selected);
+    return outcome == RunOutcome::Completed ? kExitComplete : kExitIncomplete;
 }
 
 } // namespace

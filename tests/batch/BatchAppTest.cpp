@@ -1,6 +1,7 @@
 // Tests of pixmaro-batch as a user runs it: settings, file selection, checks and dry runs.
 #include "batch/BatchApp.h"
 
+#include "imaging/Encoders.h"
 #include "support/TempFiles.h"
 
 #include <QTemporaryDir>
@@ -147,13 +148,41 @@ TEST_F(BatchApp, NumbersThatAreNotIntegersFailLikeTheRun)
     EXPECT_EQ(unused.out, "a.gif -> Imagea.jpg\n");
 }
 
-TEST_F(BatchApp, UsageErrorsAndRunsNotYetAvailableExitWithTwo)
+TEST_F(BatchApp, UsageErrorsExitWithTwo)
 {
     EXPECT_EQ(Batch({ "thumbnails", "--to", "png" }, m_dir.path()).status, 2);
-    const Result run = Batch({ "thumbnails", "-o", "o", "a.gif" }, m_dir.path());
-    EXPECT_EQ(run.status, 2);
-    EXPECT_FALSE(QFileInfo::exists(path("o")));
     EXPECT_EQ(Batch({ "--version" }, m_dir.path()).out, "pixmaro-batch " PIXMARO_VERSION "\n");
+}
+
+TEST_F(BatchApp, RunsPrintMessagesOnStderrAndTheOutcomeLast)
+{
+    QDir().mkpath(path("out"));
+    WorkingBitmap raster;
+    raster.resize(40, 30);
+    raster.fill(10, 200, 30);
+    test::WriteFile(path("good.bmp"), EncodeBmp(raster));
+    test::WriteFile(path("also.bmp"), EncodeBmp(raster));
+
+    const Result done = Batch({ "thumbnails", "-o", "out", "--quiet", "--keep-ratio", "-W", "20",
+                                  "-t", "gif", "good.bmp", "also.bmp" },
+        m_dir.path());
+    EXPECT_EQ(done.status, 0);
+    EXPECT_EQ(done.out, "Operation complete. 2 files processed.\n");
+    EXPECT_TRUE(test::ReadFile(path("out/Thumb002.gif")).startsWith("GIF87a"));
+
+    const Result broken = Batch(
+        { "thumbnails", "-o", "out", "--quiet", "good.bmp", "C.bmp", "also.bmp" }, m_dir.path());
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.err, "Could not open C.bmp\n");
+    EXPECT_EQ(broken.out, "Operation Incomplete. 1 files processed.\n");
+
+    const Result renamed = Batch({ "rename", "--quiet", "good.bmp", "also.bmp" }, m_dir.path());
+    EXPECT_EQ(renamed.status, 0);
+    EXPECT_TRUE(QFileInfo::exists(path("Image002.bmp")));
+    const Result again = Batch({ "rename", "--quiet", "Image001.bmp" }, m_dir.path());
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, "Error - duplicate name in folder.  Rename Operation stopped.\n");
+    EXPECT_EQ(again.out, "Operation Incomplete. 0 files processed.\n");
 }
 
 } // namespace

@@ -1,0 +1,42 @@
+// The run host of pixmaro-batch: messages on stderr, a progress bar on a terminal, Ctrl-C as
+// "Cancel", and the outcome line on stdout.
+#pragma once
+
+#include "job/BatchRunner.h"
+#include "job/RunHost.h"
+
+#include <QTextStream>
+
+namespace pixmaro {
+
+class ConsoleHost : public RunHost {
+public:
+    ConsoleHost(
+        BatchRunner &runner, JobSettings job, QTextStream &out, QTextStream &err, bool progress);
+    ~ConsoleHost() override;
+
+    JobSettings jobSettings() override { return m_job; }
+    void runStarting() override { }
+    void setProcessingText(const QString &text) override;
+    void setProgress(int position, int maximum) override;
+    void pumpEvents() override;
+    void showMessage(const QString &text) override;
+    void refreshFileLists() override { }
+    void runFinished(const QString &outcome) override;
+
+private:
+    void drawBar();
+    void clearBar();
+
+    BatchRunner &m_runner;
+    JobSettings m_job;
+    QTextStream &m_out;
+    QTextStream &m_err;
+    bool m_progress;
+    QString m_counter;
+    int m_position = 0;
+    int m_maximum = 0;
+    bool m_barShown = false;
+};
+
+} // namespace pixmaro

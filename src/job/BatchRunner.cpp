@@ -1,0 +1,360 @@
+// The batch runner behind "GO": one job's run over the selected files, and the four runs.
+#include "job/BatchRunner.h"
+
+#include "imaging/Geometry.h"
+#include "imaging/Resample.h"
+#include "io/SafeFile.h"
+#include "settings/IntegerText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace pixmaro {
+
+namespace {
+
+// A failure that ends the run with "Error during processing!".
+[[noreturn]] void Fail(const QString &what)
+{
+    throw std::runtime_error(what.toStdString());
+}
+
+// Folder and name joined with the platform's separator.
+QString PathIn(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(u'/') || folder.endsWith(QDir::separator()))
+        return folder + name;
+    return folder + QDir::separator() + name;
+}
+
+// The source's size as the folder listing gives it, whatever its attributes.
+std::optional<qint64> ListedSize(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return std::nullopt;
+    return info.size();
+}
+
+QString Counter(int done, int count)
+{
+    return QStringLiteral("%1 of %2").arg(done).arg(count);
+}
+
+// Copies the content of `source` to `destination` in blocks of 2048 bytes, through a
+// temporary file renamed over the destination when complete.
+void CopyContent(const QString &source, const QString &destination)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("cannot open %1").arg(source));
+    QSaveFile out(destination);
+    if (!OpenForReplacement(out))
+        Fail(QStringLiteral("cannot create %1").arg(destination));
+    char block[2048];
+    for (;;) {
+        const qint64 read = in.read(block, sizeof block);
+        if (read < 0)
+            Fail(QStringLiteral("cannot read %1").arg(source));
+        if (read == 0)
+            break;
+        if (!WriteAll(out, block, read))
+            Fail(QStringLiteral("cannot write %1").arg(destination));
+    }
+    if (!out.commit())
+        Fail(QStringLiteral("cannot write %1").arg(destination));
+}
+
+} // namespace
+
+QString BatchRunner::OutcomeLine(bool complete, int count)
+{
+    return complete ? QStringLiteral("Operation complete. %1 files processed.").arg(count)
+                    : QStringLiteral("Operation Incomplete. %1 files processed.").arg(count);
+}
+
+RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles)
+{
+    host.runStarting();
+    m_state.CancelRequested = false;
+    const int count = int(selectedFiles.size());
+    host.setProcessingText(Counter(1, count));
+    m_state.resizeRunInfo(count);
+    host.pumpEvents();
+
+    RunOutcome outcome = RunOutcome::Failed;
+    try {
+        const JobSettings job = host.jobSettings();
+        if (job.ThumbMode)
+            outcome = RunThumbnails(host, selectedFiles);
+        else if (job.RenameOnly)
+            outcome = RunRename(host, selectedFiles);
+        else if (job.ConvertTo == QLatin1String("No Conversion"))
+            outcome = RunCopy(host, selectedFiles);
+        else
+            outcome = RunConvert(host, selectedFiles);
+    } catch (const std::exception &) {
+        outcome = RunOutcome::Failed;
+    }
+    if (outcome == RunOutcome::Failed) {
+        // A failure leaves the lists as they were before the run's end; show what was written.
+        host.refreshFileLists();
+        host.setProgress(0, count);
+        host.showMessage(QString::fromLatin1(kErrorDuringProcessing));
+    }
+    if (m_state.CancelRequested && outcome == RunOutcome::Completed)
+        outcome = RunOutcome::Cancelled;
+    const bool complete = outcome == RunOutcome::Completed;
+    host.runFinished(OutcomeLine(complete, complete ? count : m_state.ProcessedCount));
+    return outcome;
+}
+
+bool BatchRunner::endOfFile(RunHost &host, int done, int count)
+{
+    host.setProgress(done, count);
+    host.pumpEvents();
+    return !m_state.CancelRequested;
+}
+
+bool BatchRunner::loadSource(
+    RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info, Picture &picture)
+{
+    const QString path = PathIn(job.InputFolder, entry);
+    const std::optional<qint64> size = ListedSize(path);
+    if (!size || !LoadPicture(path, picture)) {
+        // An unreadable source stops the run as if "Cancel" had been pressed: the user sees the
+        // count so far.
+        host.showMessage(QString::fromLatin1(kCouldNotOpen) + entry);
+        m_state.CancelRequested = true;
+        return false;
+    }
+    info.SourceSize = *size;
+    info.SourcePath = path;
+    return true;
+}
+
+QString BatchRunner::encodeAndWrite(
+    const JobSettings &job, const QString &stemPath, TargetType type)
+{
+    // The encoder runs first, then the extension is appended, then the overwrite rule decides.
+    switch (type) {
+    case TargetType::JPG:
+        SaveAsJpeg(m_jpeg, m_working, job.JpegQuality);
+        break;
+    case TargetType::EMF:
+    case TargetType::WMF:
+        m_metafile.enhanced = type == TargetType::EMF;
+        SaveAsMetafile(m_metafile, m_working);
+        break;
+    case TargetType::GIF:
+        if (const auto error = SaveAsGif(m_gif, m_working))
+            Fail(*error);
+        break;
+    case TargetType::BMP:
+    case TargetType::None:
+        break;
+    }
+    const QString path = stemPath + Extension(type);
+    if (type == TargetType::None)
+        return path; // nothing is written for a type the program does not write
+    if (!job.OverwriteFiles && QFileInfo::exists(path))
+        return path; // kept without a message, not counted
+
+    std::optional<QString> error;
+    switch (type) {
+    case TargetType::JPG:
+        error = m_jpeg.save(path);
+        break;
+    case TargetType::EMF:
+    case TargetType::WMF:
+        error = m_metafile.save(path);
+        break;
+    case TargetType::GIF:
+        error = m_gif.save(path);
+        break;
+    case TargetType::BMP:
+        error = SaveAsBmp(m_working, path);
+        break;
+    case TargetType::None:
+        break;
+    }
+    if (error)
+        Fail(*error);
+    ++m_state.ProcessedCount;
+    return path;
+}
+
+RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
+{
+    const int count = int(files.size());
+    if (count == 0)
+        return RunOutcome::Completed;
+    m_state.ProcessedCount = 0;
+    const JobSettings start = host.jobSettings();
+    m_state.KeepRatio = start.KeepRatio;
+    const qint64 maxWidth = IntegerOrThrow(start.MaxWidth);
+    if (std::llabs(maxWidth) > std::numeric_limits<int>::max())
+        Fail(QStringLiteral("thumbnail size out of range"));
+    m_state.ThumbMax = int(std::llabs(maxWidth));
+    const int typedWidth = int(maxWidth);
+    const int typedHeight = IntegerOrThrow(start.MaxHeight);
+    host.setProgress(0, count);
+    Picture picture;
+
+    for (int i = 0; i < count; ++i) {
+        const JobSettings job = host.jobSettings();
+        const QString &entry = files[i];
+        host.setProcessingText(Counter(i + 1, count));
+        InfoRec &info = m_state.RunInfo[std::size_t(i)];
+        if (!loadSource(host, job, entry, info, picture))
+            return RunOutcome::LoadFailed;
+
+        ThumbSize size { typedWidth, typedHeight };
+        if (m_state.KeepRatio) {
+            if (job.ForceWidth)
+                size = ScaleToWidth(picture.width(), picture.height(), m_state.ThumbMax);
+            else if (job.ForceHeight)
+                size = ScaleToHeight(picture.width(), picture.height(), m_state.ThumbMax);
+            else
+                size = FitWithinMax(picture.width(), picture.height(), m_state.ThumbMax);
+        }
+        info.ThumbWidth = size.width;
+        info.ThumbHeight = size.height;
+
+        if (job.ResizeSpeed == 1) {
+            DecodeToBitmap(m_working, picture);
+            ResizeQuality(m_working, m_scratch, size.width, size.height);
+        } else {
+            ResizeFast(picture, size.width, size.height, m_working);
+        }
+
+        const QString stem = EncodedStem(
+            NamingOption(job.NamingOption), job.ThumbQualifier, job.SequenceStart, entry, i);
+        info.OutputPath = encodeAndWrite(
+            job, PathIn(job.OutputFolder, stem), TargetTypeFor(job.ConvertTo, entry));
+        if (!endOfFile(host, i + 1, count))
+            break;
+    }
+    host.refreshFileLists();
+    host.setProgress(0, count);
+    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
+}
+
+RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
+{
+    const int count = int(files.size());
+    if (count == 0)
+        return RunOutcome::Completed;
+    m_state.ProcessedCount = 0;
+    host.setProgress(0, count);
+    Picture picture;
+
+    for (int i = 0; i < count; ++i) {
+        const JobSettings job = host.jobSettings();
+        const QString &entry = files[i];
+        host.setProcessingText(Counter(i + 1, count));
+        InfoRec &info = m_state.RunInfo[std::size_t(i)];
+        if (!loadSource(host, job, entry, info, picture))
+            return RunOutcome::LoadFailed;
+        info.ThumbWidth = picture.width();
+        info.ThumbHeight = picture.height();
+        DecodeToBitmap(m_working, picture);
+        const QString stem = EncodedStem(
+            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
+        info.OutputPath = encodeAndWrite(
+            job, PathIn(job.OutputFolder, stem), TargetTypeFor(job.ConvertTo, entry));
+        if (!endOfFile(host, i + 1, count))
+            break;
+    }
+    host.refreshFileLists();
+    host.setProgress(0, count);
+    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
+}
+
+RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
+{
+    const int count = int(files.size());
+    if (count == 0)
+        return RunOutcome::Completed;
+    m_state.ProcessedCount = 0;
+    host.setProgress(0, count);
+
+    for (int i = 0; i < count; ++i) {
+        const JobSettings job = host.jobSettings();
+        const QString &entry = files[i];
+        host.setProcessingText(Counter(i + 1, count));
+        const QString name = KeepBytesName(
+            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
+        const QString destination = PathIn(job.OutputFolder, name);
+        const QString source = PathIn(job.InputFolder, entry);
+        InfoRec &info = m_state.RunInfo[std::size_t(i)];
+        const std::optional<qint64> size = ListedSize(source);
+        if (!size)
+            Fail(QStringLiteral("cannot find %1").arg(source));
+        info = { *size, -1, -1, source, destination };
+
+        const QFileInfo target(destination);
+        const bool sameFile = target.exists()
+            && target.canonicalFilePath() == QFileInfo(source).canonicalFilePath();
+        // A copy onto the source itself would only risk its content: it is left as it is.
+        if (!sameFile && (job.OverwriteFiles || !target.exists())) {
+            CopyContent(source, destination);
+            ++m_state.ProcessedCount;
+        }
+        if (!endOfFile(host, i + 1, count))
+            break;
+    }
+    host.refreshFileLists();
+    host.setProgress(0, count);
+    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
+}
+
+RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
+{
+    const int count = int(files.size());
+    if (count == 0)
+        return RunOutcome::Completed;
+    m_state.ProcessedCount = 0;
+    host.setProgress(0, count);
+    bool refused = false;
+
+    for (int i = 0; i < count; ++i) {
+        const JobSettings job = host.jobSettings();
+        const QString &entry = files[i];
+        host.setProcessingText(Counter(i + 1, count));
+        const QString name = KeepBytesName(
+            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
+        // A rename never moves a file to another folder.
+        const QString newPath = PathIn(job.InputFolder, name);
+        const QString oldPath = PathIn(job.InputFolder, entry);
+        m_state.RunInfo[std::size_t(i)]
+            = { ListedSize(oldPath).value_or(0), -1, -1, newPath, newPath };
+
+        if (QFileInfo::exists(newPath)) {
+            host.showMessage(QString::fromLatin1(kDuplicateNameStop));
+            host.refreshFileLists();
+            host.setProgress(0, count);
+            m_state.CancelRequested = true;
+            return RunOutcome::RenameTargetExists;
+        }
+        // The rename never replaces a file, even one that appeared since the check above.
+        if (QFile::rename(oldPath, newPath))
+            ++m_state.ProcessedCount;
+        else
+            refused = true;
+        if (!endOfFile(host, i + 1, count))
+            break;
+    }
+    host.refreshFileLists();
+    host.setProgress(0, count);
+    if (m_state.CancelRequested)
+        return RunOutcome::Cancelled;
+    return refused ? RunOutcome::RenamesRefused : RunOutcome::Completed;
+}
+
+} // namespace pixmaro

@@ -1,0 +1,68 @@
+// The batch runner behind "GO": one job's run over the selected files, and the four runs.
+#pragma once
+
+#include "imaging/Encoders.h"
+#include "imaging/Picture.h"
+#include "imaging/WorkingBitmap.h"
+#include "job/Naming.h"
+#include "job/RunHost.h"
+#include "job/RunState.h"
+
+#include <QStringList>
+
+namespace pixmaro {
+
+inline constexpr const char *kCouldNotOpen = "Could not open ";
+inline constexpr const char *kErrorDuringProcessing = "Error during processing!";
+inline constexpr const char *kDuplicateNameStop
+    = "Error - duplicate name in folder.  Rename Operation stopped.";
+
+/// How a run ended.
+enum class RunOutcome {
+    Completed, // every file was handled
+    Cancelled, // "Cancel" was pressed; the file in hand was finished first
+    LoadFailed, // a source could not be loaded: "Could not open <name>"
+    RenameTargetExists, // a new name was taken: the rename stopped
+    RenamesRefused, // the file system refused some renames; the others went on
+    Failed, // any other failure: "Error during processing!"
+};
+
+/// Runs jobs for the window that owns it. The raster, the scratch raster and the three encoder
+/// objects live as long as the runner and serve every file of every run.
+class BatchRunner {
+public:
+    RunState &state() { return m_state; }
+    const RunState &state() const { return m_state; }
+
+    /// "Cancel": the run stops after the file in hand.
+    void bCancelOpClick() { m_state.CancelRequested = true; }
+
+    /// Runs the job on `selectedFiles` (bare names in the input folder) and reports the outcome
+    /// line through `host`. Returns how the run ended.
+    RunOutcome bGOClick(RunHost &host, const QStringList &selectedFiles);
+
+    /// "Operation complete. N files processed." or "Operation Incomplete. N files processed.".
+    static QString OutcomeLine(bool complete, int count);
+
+private:
+    RunOutcome RunThumbnails(RunHost &host, const QStringList &files);
+    RunOutcome RunRename(RunHost &host, const QStringList &files);
+    RunOutcome RunCopy(RunHost &host, const QStringList &files);
+    RunOutcome RunConvert(RunHost &host, const QStringList &files);
+
+    bool loadSource(RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info,
+        Picture &picture);
+    /// Encodes the working raster as `type`, appends the extension and writes the file under the
+    /// overwrite rule. Returns the output path with its extension; counts a file written.
+    QString encodeAndWrite(const JobSettings &job, const QString &stemPath, TargetType type);
+    bool endOfFile(RunHost &host, int done, int count);
+
+    RunState m_state;
+    WorkingBitmap m_working;
+    ScratchBitmap m_scratch;
+    JpegEncoder m_jpeg;
+    GifEncoder m_gif;
+    MetafileEncoder m_metafile;
+};
+
+} // namespace pixmaro
