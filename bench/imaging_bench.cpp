@@ -3,12 +3,19 @@
 //
 //   imaging_bench decode FILE...   median times, ours vs `djpeg -dct int -bmp -outfile /dev/null`
 //   imaging_bench peak FILE        peak memory of load + decode + resize, against the raster size
+//   imaging_bench encode FILE      SaveAsJpeg against cjpeg on the same pixels (a 96-pixel
+//   thumbnail
+//                                  and the full picture), SaveAsGif of both with its phases
+#include "imaging/Encoders.h"
 #include "imaging/Geometry.h"
+#include "imaging/JpegDecoder.h"
 #include "imaging/Picture.h"
 #include "imaging/Resample.h"
+#include "imaging/gif/GifWriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -111,6 +118,90 @@ int Peak(const QString &file)
     return 0;
 }
 
+bool WritePpm(const WorkingBitmap &raster, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(
+        QStringLiteral("P6\n%1 %2\n255\n").arg(raster.width()).arg(raster.height()).toLatin1());
+    QByteArray row(raster.width() * 3, 0);
+    for (int y = 0; y < raster.height(); ++y) {
+        const std::uint8_t *p = raster.row(y);
+        for (int x = 0; x < raster.width(); ++x) {
+            row[3 * x] = char(p[3 * x + 2]);
+            row[3 * x + 1] = char(p[3 * x + 1]);
+            row[3 * x + 2] = char(p[3 * x]);
+        }
+        file.write(row);
+    }
+    return true;
+}
+
+void CompareJpeg(const char *label, const WorkingBitmap &raster)
+{
+    const QString ppm
+        = QStringLiteral("/tmp/pixmaro-bench-%1.ppm").arg(QCoreApplication::applicationPid());
+    WritePpm(raster, ppm);
+    JpegEncoder encoder;
+    const double ours = TimeMs([&] {
+        SaveAsJpeg(encoder, raster, 90);
+        QString error;
+        encoder.compress(&error);
+    });
+    const double cjpeg = TimeMs([&] {
+        QProcess::execute("cjpeg", { "-quality", "90", "-baseline", "-outfile", "/dev/null", ppm });
+    });
+    const double start = TimeMs([] { QProcess::execute("true", {}); });
+    std::printf("SaveAsJpeg %-10s %5dx%-5d ours %8.3f ms  cjpeg %8.3f ms (%8.3f without the "
+                "process start)  ratio %.3f\n",
+        label, raster.width(), raster.height(), ours, cjpeg, cjpeg - start, ours / (cjpeg - start));
+    QFile::remove(ppm);
+}
+
+void GifPhases(const char *label, const WorkingBitmap &raster)
+{
+    GifEncoder gif;
+    const double total = TimeMs([&] { SaveAsGif(gif, raster); });
+    JpegEncoder temporary;
+    temporary.setImage(raster, 100);
+    QString error;
+    QByteArray jpeg;
+    const double compress = TimeMs([&] { jpeg = *temporary.compress(&error); });
+    QuantizedImage quantized;
+    int code = 0;
+    const double quantize = TimeMs([&] {
+        DecodeJpegQuantized(reinterpret_cast<const std::uint8_t *>(jpeg.constData()),
+            std::size_t(jpeg.size()), 236, quantized, &code);
+    });
+    const double optimise = TimeMs([&] {
+        gif::GifFile copy = gif.image();
+        gif::OptimizeColorMap(copy);
+    });
+    const double write = TimeMs([&] { gif::EncodeGif87a(gif.image()); });
+    std::printf("SaveAsGif  %-10s %5dx%-5d total %8.3f ms: jpeg q100 %8.3f, quantiser %8.3f, "
+                "OptimizeColorMap %7.3f, LZW and file %7.3f\n",
+        label, raster.width(), raster.height(), total, compress, quantize, optimise, write);
+}
+
+int Encode(const QString &file)
+{
+    Picture picture;
+    WorkingBitmap full, thumb;
+    ScratchBitmap scratch;
+    if (!LoadPicture(file, picture))
+        return 1;
+    DecodeToBitmap(full, picture);
+    thumb.copyFrom(full);
+    const ThumbSize size = FitWithinMax(full.width(), full.height(), 96);
+    ResizeQuality(thumb, scratch, size.width, size.height);
+    CompareJpeg("thumbnail", thumb);
+    CompareJpeg("full", full);
+    GifPhases("thumbnail", thumb);
+    GifPhases("full", full);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -121,6 +212,8 @@ int main(int argc, char **argv)
         return Decode(args.mid(1));
     if (args.size() == 2 && args[0] == "peak")
         return Peak(args[1]);
-    std::fprintf(stderr, "usage: imaging_bench decode FILE... | peak FILE\n");
+    if (args.size() == 2 && args[0] == "encode")
+        return Encode(args[1]);
+    std::fprintf(stderr, "usage: imaging_bench decode FILE... | peak FILE | encode FILE\n");
     return 2;
 }

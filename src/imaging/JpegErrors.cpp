@@ -35,7 +35,7 @@ bool ResizeOrJump(WorkingBitmap &out, int width, int height, jpeg_decompress_str
 {
     bool ok = true;
     try {
-        out.resize(width, height);
+        out.resizeToOverwrite(width, height);
     } catch (const std::exception &) {
         ok = false;
     }

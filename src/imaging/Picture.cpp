@@ -155,13 +155,23 @@ void DecodeToBitmap(WorkingBitmap &target, const Picture &source)
     if (&target == &source.pixels())
         return;
     if (source.kind() == Picture::Kind::Wmf || source.kind() == Picture::Kind::Emf) {
-        target.resize(source.width(), source.height());
+        target.resizeToOverwrite(source.width(), source.height());
         target.fill(255, 255, 255);
         source.drawStretched(target, source.width(), source.height());
         return;
     }
     // Rasters already hold the picture as drawn (a GIF on its white screen).
     target.copyFrom(source.pixels());
+}
+
+void MoveToBitmap(WorkingBitmap &target, Picture &source)
+{
+    if (source.kind() == Picture::Kind::Wmf || source.kind() == Picture::Kind::Emf) {
+        DecodeToBitmap(target, source);
+        return;
+    }
+    target.swap(source.m_pixels);
+    source.reset();
 }
 
 void DecodeToBitmap(WorkingBitmap &target, const WorkingBitmap &source)

@@ -41,6 +41,7 @@ public:
 
 private:
     friend bool LoadPicture(const QString &path, Picture &picture);
+    friend void MoveToBitmap(WorkingBitmap &target, Picture &source);
 
     Kind m_kind = Kind::None;
     WorkingBitmap m_pixels;
@@ -56,6 +57,9 @@ bool LoadPicture(const QString &path, Picture &picture);
 /// a GIF or metafile, with no fill otherwise (the raster starts black).
 void DecodeToBitmap(WorkingBitmap &target, const Picture &source);
 void DecodeToBitmap(WorkingBitmap &target, const WorkingBitmap &source);
+/// As DecodeToBitmap, but a raster picture hands its pixels to `target` instead of copying them:
+/// the picture is empty afterwards and keeps the target's former memory for its next load.
+void MoveToBitmap(WorkingBitmap &target, Picture &source);
 
 /// A QImage that paints straight into `raster`'s memory (24-bit, blue-green-red).
 QImage ImageOver(WorkingBitmap &raster);

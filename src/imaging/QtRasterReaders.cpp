@@ -128,7 +128,7 @@ bool ImageToBitmap(const QImage &image, WorkingBitmap &out, bool blendOverBlack)
         return false;
     const QImage argb = image.convertToFormat(
         image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    out.resize(argb.width(), argb.height());
+    out.resizeToOverwrite(argb.width(), argb.height());
     for (int y = 0; y < argb.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
         std::uint8_t *row = out.row(y);

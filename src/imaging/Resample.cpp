@@ -12,11 +12,14 @@ namespace pixmaro {
 
 void ResizeFast(const Picture &picture, int W, int H, WorkingBitmap &working)
 {
-    working.resize(W, H);
-    if (working.isEmpty())
-        return;
-    if (picture.drawsOnWhite())
+    if (picture.drawsOnWhite()) {
+        working.resizeToOverwrite(W, H);
         working.fill(255, 255, 255);
+    } else if (!picture.pixels().isEmpty()) {
+        working.resizeToOverwrite(W, H); // every target pixel takes a source pixel
+    } else {
+        working.resize(W, H);
+    }
     picture.drawStretched(working, W, H);
 }
 
@@ -43,7 +46,7 @@ void ResizeQuality(WorkingBitmap &working, ScratchBitmap &scratch, int W, int H)
     const int srcH = working.height();
     if (srcW < 2 || srcH < 2)
         throw DivisionByZero();
-    scratch.resize(W, H);
+    scratch.resizeToOverwrite(W, H);
     const float sx = Stored(static_cast<long double>(W) / (srcW - 1));
     const float sy = Stored(static_cast<long double>(H) / (srcH - 1));
 

@@ -3,8 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
-#include <vector>
 
 namespace pixmaro {
 
@@ -45,15 +45,21 @@ public:
         return (std::size_t(width) * 3 + 3) & ~std::size_t(3);
     }
 
-    std::uint8_t *row(int y) { return m_pixels.data() + std::size_t(y) * m_stride; }
-    const std::uint8_t *row(int y) const { return m_pixels.data() + std::size_t(y) * m_stride; }
-    std::uint8_t *bits() { return m_pixels.data(); }
-    const std::uint8_t *bits() const { return m_pixels.data(); }
+    std::uint8_t *row(int y) { return m_data.get() + std::size_t(y) * m_stride; }
+    const std::uint8_t *row(int y) const { return m_data.get() + std::size_t(y) * m_stride; }
+    std::uint8_t *bits() { return m_data.get(); }
+    const std::uint8_t *bits() const { return m_data.get(); }
     std::size_t byteCount() const { return std::size_t(m_height) * m_stride; }
 
     /// Makes the raster `width` × `height`, all black. Throws RasterTooLarge beyond the size limit
     /// (negative sizes count as 0).
     void resize(int width, int height);
+    /// Makes the raster `width` × `height` for a caller that writes every pixel itself: only the
+    /// row padding is cleared. (Clearing a large raster that is then overwritten costs as much as
+    /// a good part of decoding it.)
+    void resizeToOverwrite(int width, int height);
+    /// Exchanges the contents and memory of two rasters.
+    void swap(WorkingBitmap &other) noexcept;
     /// Fills every pixel with one colour.
     void fill(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     /// Releases the memory.
@@ -63,10 +69,15 @@ public:
     void copyFrom(const WorkingBitmap &source);
 
 private:
+    // The memory is kept when a smaller raster follows a larger one, so a run of pictures
+    // allocates (and faults in fresh pages) only when a picture is the largest so far.
+    void reserve(std::size_t bytes);
+
     int m_width = 0;
     int m_height = 0;
     std::size_t m_stride = 0;
-    std::vector<std::uint8_t> m_pixels;
+    std::size_t m_capacity = 0;
+    std::unique_ptr<std::uint8_t[]> m_data;
 };
 
 /// The destination raster of the quality resize: a working raster of its own.

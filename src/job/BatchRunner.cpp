@@ -227,7 +227,8 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
         info.ThumbHeight = size.height;
 
         if (job.ResizeSpeed == 1) {
-            DecodeToBitmap(m_working, picture);
+            // The picture is drawn once: its pixels move into the raster rather than being copied.
+            MoveToBitmap(m_working, picture);
             ResizeQuality(m_working, m_scratch, size.width, size.height);
         } else {
             ResizeFast(picture, size.width, size.height, m_working);
@@ -263,7 +264,7 @@ RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
             return RunOutcome::LoadFailed;
         info.ThumbWidth = picture.width();
         info.ThumbHeight = picture.height();
-        DecodeToBitmap(m_working, picture);
+        MoveToBitmap(m_working, picture);
         const QString stem = EncodedStem(
             NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
         info.OutputPath = encodeAndWrite(

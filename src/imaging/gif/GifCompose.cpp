@@ -31,7 +31,7 @@ template <typename Put> void DrawFrame(const GifFile &file, const Frame &frame, 
 
 void DrawFirstFrameOnWhite(const GifFile &file, WorkingBitmap &out)
 {
-    out.resize(file.screenWidth, file.screenHeight);
+    out.resizeToOverwrite(file.screenWidth, file.screenHeight);
     out.fill(255, 255, 255);
     if (file.frames.empty())
         return;

@@ -37,14 +37,15 @@ void OptimizeColorMap(GifFile &file)
     bool transparency = false;
     for (const Frame &frame : file.frames) {
         const ColorTable &table = frame.colors(file.globalColors);
-        for (const Rgb &c : table)
-            counts.emplace(ColorValue(c), 0);
         transparency = transparency || frame.transparentIndex >= 0;
-        for (std::size_t i = 0; i < frame.indexes.size(); ++i) {
-            const int index = frame.indexes[i];
-            if (index == frame.transparentIndex || std::size_t(index) >= table.size())
-                continue;
-            ++counts[ColorValue(table[std::size_t(index)])];
+        // Count by index first: one array increment per pixel, then one map update per entry.
+        std::uint64_t perIndex[256] = {};
+        for (std::size_t i = 0; i < frame.indexes.size(); ++i)
+            ++perIndex[frame.indexes[i]];
+        for (std::size_t index = 0; index < table.size() && index < 256; ++index) {
+            std::uint64_t &count = counts[ColorValue(table[index])];
+            if (int(index) != frame.transparentIndex)
+                count += perIndex[index];
         }
     }
 

@@ -125,7 +125,8 @@ private:
 };
 
 // Open addressing over (prefix code, index) pairs; twice the table size keeps probes short.
-constexpr int kHashSize = 8191;
+constexpr int kHashBits = 13;
+constexpr int kHashSize = 1 << kHashBits;
 
 } // namespace
 
@@ -169,9 +170,9 @@ std::vector<std::uint8_t> LzwEncode(const std::uint8_t *pixels, std::size_t coun
     for (std::size_t i = 1; i < count; ++i) {
         const int index = pixels[i];
         const std::int32_t key = (current << 8) | index;
-        int slot = int((std::uint32_t(key) * 2654435761u) % kHashSize);
+        int slot = int((std::uint32_t(key) * 2654435761u) >> (32 - kHashBits));
         while (keys[slot] != -1 && keys[slot] != key)
-            slot = slot + 1 == kHashSize ? 0 : slot + 1;
+            slot = (slot + 1) & (kHashSize - 1);
         if (keys[slot] == key) {
             current = codes[slot];
             continue;
