@@ -3,6 +3,7 @@
 
 #include "batch/CommandLine.h"
 #include "batch/ConsoleHost.h"
+#include "batch/GalleryOutput.h"
 #include "html/HtmlOptionRules.h"
 #include "job/BatchRunner.h"
 #include "job/FileList.h"
@@ -168,16 +169,22 @@ int RunJob(
 
     if (options.dryRun)
         return DryRun(job, selected, out, err);
-    if (options.htmlPage) {
-        err << "pixmaro-batch: writing the HTML gallery (--html) is not available yet\n";
-        return kExitUsage;
-    }
-
     BatchRunner runner;
     const bool progress = options.progress.value_or(isatty(fileno(stderr)) != 0);
     ConsoleHost host(runner, job, out, err, progress);
     const RunOutcome outcome = runner.bGOClick(host, selected);
-    return outcome == RunOutcome::Completed ? kExitComplete : kExitIncomplete;
+    int status = outcome == RunOutcome::Completed ? kExitComplete : kExitIncomplete;
+
+    // "Do HTML!" is offered after every run, complete or not.
+    if (options.htmlPage) {
+        const HtmlOptions html = AfterLoadRules(stored.htmlOptions);
+        if (const auto error = WriteGalleryOfRun(
+                runner.state(), job, html, Absolute(workingDir, *options.htmlPage))) {
+            err << *error << '\n';
+            status = kExitIncomplete;
+        }
+    }
+    return status;
 }
 
 } // namespace

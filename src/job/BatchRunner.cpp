@@ -85,6 +85,7 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
     const int count = int(selectedFiles.size());
     host.setProcessingText(Counter(1, count));
     m_state.resizeRunInfo(count);
+    m_state.ReachedCount = 0;
     host.pumpEvents();
 
     RunOutcome outcome = RunOutcome::Failed;
@@ -238,6 +239,7 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
             NamingOption(job.NamingOption), job.ThumbQualifier, job.SequenceStart, entry, i);
         info.OutputPath = encodeAndWrite(
             job, PathIn(job.OutputFolder, stem), TargetTypeFor(job.ConvertTo, entry));
+        m_state.ReachedCount = i + 1;
         if (!endOfFile(host, i + 1, count))
             break;
     }
@@ -269,6 +271,7 @@ RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
             NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
         info.OutputPath = encodeAndWrite(
             job, PathIn(job.OutputFolder, stem), TargetTypeFor(job.ConvertTo, entry));
+        m_state.ReachedCount = i + 1;
         if (!endOfFile(host, i + 1, count))
             break;
     }
@@ -307,6 +310,7 @@ RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
             CopyContent(source, destination);
             ++m_state.ProcessedCount;
         }
+        m_state.ReachedCount = i + 1;
         if (!endOfFile(host, i + 1, count))
             break;
     }
@@ -348,6 +352,7 @@ RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
             ++m_state.ProcessedCount;
         else
             refused = true;
+        m_state.ReachedCount = i + 1;
         if (!endOfFile(host, i + 1, count))
             break;
     }

@@ -20,6 +20,7 @@ struct RunState {
     bool CancelRequested = false;
     int ProcessedCount = 0;
     std::vector<InfoRec> RunInfo;
+    int ReachedCount = 0; // slots of RunInfo the last run filled (the gallery looks no further)
     bool KeepRatio = false; // captured when a thumbnail run starts
     int ThumbMax = 0; // likewise; also read by the frames writer
 

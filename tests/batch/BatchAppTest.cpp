@@ -185,5 +185,34 @@ TEST_F(BatchApp, RunsPrintMessagesOnStderrAndTheOutcomeLast)
     EXPECT_EQ(again.out, "Operation Incomplete. 0 files processed.\n");
 }
 
+TEST_F(BatchApp, HtmlWritesTheGalleryOfTheRun)
+{
+    QDir().mkpath(path("out"));
+    WorkingBitmap raster;
+    raster.resize(40, 30);
+    raster.fill(10, 200, 30);
+    test::WriteFile(path("one two.bmp"), EncodeBmp(raster));
+    test::WriteFile(path("three.bmp"), EncodeBmp(raster));
+
+    const Result done = Batch({ "thumbnails", "-o", "out", "--quiet", "--html", "out/gallery.txt",
+                                  "one two.bmp", "three.bmp" },
+        m_dir.path());
+    EXPECT_EQ(done.status, 0);
+    const QByteArray page = test::ReadFile(path("out/MyWeb.htm"));
+    EXPECT_TRUE(page.contains(
+        "<A TARGET=\"_self\" HREF=\"../one%20two.bmp\"><IMG BORDER=\"1\" SRC=\"Thumb001.jpg\" "
+        "Width=\"96\" Height=\"96\" ALT=\"one two.bmp (3654 bytes)\"></A>"));
+    EXPECT_TRUE(page.endsWith("</HTML>\r\n"));
+
+    test::WriteFile(path("bad.ini"), "[Tables]\nColumns=five\n");
+    const Result bad = Batch({ "thumbnails", "-o", "out", "--quiet", "--settings", "bad.ini",
+                                 "--html", "out/x.htm", "three.bmp" },
+        m_dir.path());
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "'five' is not a valid integer value\n");
+    EXPECT_EQ(bad.out, "Operation complete. 1 files processed.\n");
+    EXPECT_FALSE(QFileInfo::exists(path("out/x.htm")));
+}
+
 } // namespace
 } // namespace pixmaro
