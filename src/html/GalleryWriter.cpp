@@ -5,6 +5,7 @@
 #include "html/LinkResolution.h"
 #include "imaging/Encoders.h"
 #include "imaging/Geometry.h"
+#include "io/Paths.h"
 #include "io/SafeFile.h"
 #include "settings/IntegerText.h"
 
@@ -16,13 +17,6 @@
 namespace pixmaro {
 
 namespace {
-
-QString PathIn(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(u'/') || folder.endsWith(QDir::separator()))
-        return folder + name;
-    return folder + QDir::separator() + name;
-}
 
 QString Lines(std::initializer_list<QString> lines)
 {

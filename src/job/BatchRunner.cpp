@@ -3,6 +3,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/Resample.h"
+#include "io/Paths.h"
 #include "io/SafeFile.h"
 #include "settings/IntegerText.h"
 
@@ -22,14 +23,6 @@ namespace {
 [[noreturn]] void Fail(const QString &what)
 {
     throw std::runtime_error(what.toStdString());
-}
-
-// Folder and name joined with the platform's separator.
-QString PathIn(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(u'/') || folder.endsWith(QDir::separator()))
-        return folder + name;
-    return folder + QDir::separator() + name;
 }
 
 // The source's size as the folder listing gives it, whatever its attributes.
@@ -115,11 +108,19 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
     return outcome;
 }
 
-bool BatchRunner::endOfFile(RunHost &host, int done, int count)
+bool BatchRunner::endOfFile(RunHost &host, int index, int count)
 {
-    host.setProgress(done, count);
+    m_state.ReachedCount = index + 1;
+    host.setProgress(index + 1, count);
     host.pumpEvents();
     return !m_state.CancelRequested;
+}
+
+RunOutcome BatchRunner::finishRun(RunHost &host, int count)
+{
+    host.refreshFileLists();
+    host.setProgress(0, count);
+    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
 }
 
 bool BatchRunner::loadSource(
@@ -139,9 +140,13 @@ bool BatchRunner::loadSource(
     return true;
 }
 
-QString BatchRunner::encodeAndWrite(
-    const JobSettings &job, const QString &stemPath, TargetType type)
+QString BatchRunner::writeOutput(
+    const JobSettings &job, const QString &qualifier, const QString &entry, int index)
 {
+    const QString stem
+        = EncodedStem(NamingOption(job.NamingOption), qualifier, job.SequenceStart, entry, index);
+    const QString stemPath = PathIn(job.OutputFolder, stem);
+    const TargetType type = TargetTypeFor(job.ConvertTo, entry);
     // The encoder runs first, then the extension is appended, then the overwrite rule decides.
     switch (type) {
     case TargetType::JPG:
@@ -235,17 +240,11 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
             ResizeFast(picture, size.width, size.height, m_working);
         }
 
-        const QString stem = EncodedStem(
-            NamingOption(job.NamingOption), job.ThumbQualifier, job.SequenceStart, entry, i);
-        info.OutputPath = encodeAndWrite(
-            job, PathIn(job.OutputFolder, stem), TargetTypeFor(job.ConvertTo, entry));
-        m_state.ReachedCount = i + 1;
-        if (!endOfFile(host, i + 1, count))
+        info.OutputPath = writeOutput(job, job.ThumbQualifier, entry, i);
+        if (!endOfFile(host, i, count))
             break;
     }
-    host.refreshFileLists();
-    host.setProgress(0, count);
-    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
+    return finishRun(host, count);
 }
 
 RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
@@ -267,17 +266,11 @@ RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
         info.ThumbWidth = picture.width();
         info.ThumbHeight = picture.height();
         MoveToBitmap(m_working, picture);
-        const QString stem = EncodedStem(
-            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
-        info.OutputPath = encodeAndWrite(
-            job, PathIn(job.OutputFolder, stem), TargetTypeFor(job.ConvertTo, entry));
-        m_state.ReachedCount = i + 1;
-        if (!endOfFile(host, i + 1, count))
+        info.OutputPath = writeOutput(job, job.ImageQualifier, entry, i);
+        if (!endOfFile(host, i, count))
             break;
     }
-    host.refreshFileLists();
-    host.setProgress(0, count);
-    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
+    return finishRun(host, count);
 }
 
 RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
@@ -310,13 +303,10 @@ RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
             CopyContent(source, destination);
             ++m_state.ProcessedCount;
         }
-        m_state.ReachedCount = i + 1;
-        if (!endOfFile(host, i + 1, count))
+        if (!endOfFile(host, i, count))
             break;
     }
-    host.refreshFileLists();
-    host.setProgress(0, count);
-    return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
+    return finishRun(host, count);
 }
 
 RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
@@ -352,15 +342,11 @@ RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
             ++m_state.ProcessedCount;
         else
             refused = true;
-        m_state.ReachedCount = i + 1;
-        if (!endOfFile(host, i + 1, count))
+        if (!endOfFile(host, i, count))
             break;
     }
-    host.refreshFileLists();
-    host.setProgress(0, count);
-    if (m_state.CancelRequested)
-        return RunOutcome::Cancelled;
-    return refused ? RunOutcome::RenamesRefused : RunOutcome::Completed;
+    const RunOutcome outcome = finishRun(host, count);
+    return outcome == RunOutcome::Completed && refused ? RunOutcome::RenamesRefused : outcome;
 }
 
 } // namespace pixmaro

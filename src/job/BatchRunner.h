@@ -52,10 +52,16 @@ private:
 
     bool loadSource(RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info,
         Picture &picture);
-    /// Encodes the working raster as `type`, appends the extension and writes the file under the
-    /// overwrite rule. Returns the output path with its extension; counts a file written.
-    QString encodeAndWrite(const JobSettings &job, const QString &stemPath, TargetType type);
-    bool endOfFile(RunHost &host, int done, int count);
+    /// Names entry `index`, encodes the working raster as its target type, appends the extension
+    /// and writes the file under the overwrite rule. Returns the output path with its extension;
+    /// counts a file written.
+    QString writeOutput(
+        const JobSettings &job, const QString &qualifier, const QString &entry, int index);
+    /// The end of file `index`: the progress bar advances, messages are pumped; false when the run
+    /// is to stop.
+    bool endOfFile(RunHost &host, int index, int count);
+    /// The end of a run: the file lists are refreshed and the bar goes back to 0.
+    RunOutcome finishRun(RunHost &host, int count);
 
     RunState m_state;
     WorkingBitmap m_working;
