@@ -108,7 +108,7 @@ int Peak(const QString &file)
     ScratchBitmap scratch;
     if (!LoadPicture(file, picture))
         return 1;
-    DecodeToBitmap(working, picture);
+    MoveToBitmap(working, picture); // as the thumbnail run does
     const double raster = double(working.byteCount()) / 1024;
     const ThumbSize size = FitWithinMax(working.width(), working.height(), 96);
     ResizeQuality(working, scratch, size.width, size.height);
