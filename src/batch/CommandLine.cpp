@@ -13,14 +13,14 @@ namespace {
 
 enum class Takes { Nothing, Value };
 
-struct OptionSpec {
+struct KnownOption {
     const char *longName;
     char shortName;
     Takes takes;
     bool jobOnly; // not accepted by the settings command
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     { "input", 'i', Takes::Value, true },
     { "mask", 'm', Takes::Value, true },
     { "output", 'o', Takes::Value, true },
@@ -64,9 +64,9 @@ int WordIndex(const QString &value, const char *const (&words)[N], const char *o
              .arg(value, QLatin1String(option), all.join(QStringLiteral(", "))));
 }
 
-void Apply(BatchOptions &o, const OptionSpec &spec, const QString &value)
+void Apply(BatchOptions &o, const KnownOption &known, const QString &value)
 {
-    const QLatin1String name(spec.longName);
+    const QLatin1String name(known.longName);
     if (name == QLatin1String("input")) {
         o.input = value;
     } else if (name == QLatin1String("mask")) {
@@ -74,17 +74,17 @@ void Apply(BatchOptions &o, const OptionSpec &spec, const QString &value)
     } else if (name == QLatin1String("output")) {
         o.output = value;
     } else if (name == QLatin1String("naming")) {
-        o.namingOption = WordIndex(value, kNamingOptionWords, spec.longName);
+        o.namingOption = WordIndex(value, kNamingOptionWords, known.longName);
     } else if (name == QLatin1String("qualifier")) {
         o.qualifier = value;
     } else if (name == QLatin1String("seq")) {
         o.sequenceStart = value;
     } else if (name == QLatin1String("to")) {
-        WordIndex(value, kConvertToItems, spec.longName);
+        WordIndex(value, kConvertToItems, known.longName);
         o.convertTo = value;
     } else if (name == QLatin1String("speed")) {
         static const char *const kSpeeds[] = { "Fast", "Quality" };
-        o.resizeSpeed = WordIndex(value, kSpeeds, spec.longName);
+        o.resizeSpeed = WordIndex(value, kSpeeds, known.longName);
     } else if (name == QLatin1String("width")) {
         o.width = value;
     } else if (name == QLatin1String("height")) {
@@ -121,20 +121,20 @@ void Apply(BatchOptions &o, const OptionSpec &spec, const QString &value)
     }
 }
 
-const OptionSpec *FindLong(QStringView name)
+const KnownOption *FindLong(QStringView name)
 {
-    for (const OptionSpec &spec : kOptions) {
-        if (name == QLatin1String(spec.longName))
-            return &spec;
+    for (const KnownOption &known : kOptions) {
+        if (name == QLatin1String(known.longName))
+            return &known;
     }
     return nullptr;
 }
 
-const OptionSpec *FindShort(QChar c)
+const KnownOption *FindShort(QChar c)
 {
-    for (const OptionSpec &spec : kOptions) {
-        if (spec.shortName != 0 && c == QLatin1Char(spec.shortName))
-            return &spec;
+    for (const KnownOption &known : kOptions) {
+        if (known.shortName != 0 && c == QLatin1Char(known.shortName))
+            return &known;
     }
     return nullptr;
 }
@@ -176,27 +176,27 @@ BatchOptions ParseCommandLine(const QStringList &args)
             continue;
         }
 
-        const OptionSpec *spec = nullptr;
+        const KnownOption *known = nullptr;
         std::optional<QString> attached;
         QString shown = arg;
         if (arg.startsWith(QLatin1String("--"))) {
             const qsizetype eq = arg.indexOf(u'=');
             const QString name = arg.mid(2, eq < 0 ? -1 : eq - 2);
             shown = QStringLiteral("--") + name;
-            spec = FindLong(name);
+            known = FindLong(name);
             if (eq >= 0)
                 attached = arg.mid(eq + 1);
         } else {
             shown = arg.left(2);
-            spec = FindShort(arg.at(1));
+            known = FindShort(arg.at(1));
             if (arg.size() > 2)
                 attached = arg.mid(arg.at(2) == u'=' ? 3 : 2);
         }
-        if (!spec)
+        if (!known)
             Fail(QStringLiteral("unknown option '%1'").arg(shown));
 
         QString value;
-        if (spec->takes == Takes::Value) {
+        if (known->takes == Takes::Value) {
             if (attached) {
                 value = *attached;
             } else if (next < args.size()) {
@@ -207,11 +207,11 @@ BatchOptions ParseCommandLine(const QStringList &args)
         } else if (attached) {
             Fail(QStringLiteral("option '%1' takes no value").arg(shown));
         }
-        if (spec->jobOnly && named == BatchCommand::Settings)
+        if (known->jobOnly && named == BatchCommand::Settings)
             Fail(QStringLiteral("option '%1' does not apply to the settings command").arg(shown));
-        if (spec->shortName == 'h' || QLatin1String(spec->longName) == QLatin1String("version"))
+        if (known->shortName == 'h' || QLatin1String(known->longName) == QLatin1String("version"))
             helpOrVersion = true;
-        Apply(o, *spec, value);
+        Apply(o, *known, value);
     }
 
     if (!helpOrVersion) {
