@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pixmaro needs to build and test, only those that are missing.
+# Further package names given as arguments are installed the same way.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libjpeg62-turbo-dev libgtest-dev
   libjpeg-turbo-progs
+  "$@"
 )
 
 missing=()
