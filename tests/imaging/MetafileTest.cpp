@@ -4,6 +4,7 @@
 #include "imaging/Picture.h"
 #include "imaging/metafile/MetafileWriter.h"
 #include "support/Rasters.h"
+#include "support/TempFiles.h"
 
 #include <QPainter>
 

@@ -939,7 +939,11 @@ bool Metafile::Read(const QByteArray &bytes, Metafile &out)
     const View v = ViewOf(bytes);
     if (v.size() >= 88 && v.u32(0) == 1 && v.u32(40) == kEmfSignature) {
         out.m_format = Format::Emf;
-        out.m_frame = QRect(QPoint(v.i32(24), v.i32(28)), QPoint(v.i32(32), v.i32(36)));
+        out.m_hasFrame = true;
+        out.m_frameLeft = v.i32(24);
+        out.m_frameTop = v.i32(28);
+        out.m_frameWidth = double(v.i32(32)) - v.i32(24);
+        out.m_frameHeight = double(v.i32(36)) - v.i32(28);
         out.m_devicePixels = QSize(v.i32(72), v.i32(76));
         out.m_deviceMillimetres = QSize(v.i32(80), v.i32(84));
         const long long frameWidth = (long long)v.i32(32) - v.i32(24);
@@ -953,7 +957,7 @@ bool Metafile::Read(const QByteArray &bytes, Metafile &out)
                 = int(std::clamp<long long>((long long)v.i32(16) - v.i32(8) + 1, 0, INT32_MAX));
             out.m_height
                 = int(std::clamp<long long>((long long)v.i32(20) - v.i32(12) + 1, 0, INT32_MAX));
-            out.m_frame = QRect();
+            out.m_hasFrame = false;
         }
     } else {
         out.m_format = Format::Wmf;
@@ -963,7 +967,7 @@ bool Metafile::Read(const QByteArray &bytes, Metafile &out)
             const int inch = v.u16(14);
             if (inch == 0)
                 return false;
-            out.m_window = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+            out.m_window = QRectF(left, top, right - left, bottom - top);
             out.m_width = MulDiv(MulDiv(std::abs(right - left), 2540, inch), 96, 2540);
             out.m_height = MulDiv(MulDiv(std::abs(bottom - top), 2540, inch), 96, 2540);
             at = 22;
@@ -982,7 +986,7 @@ bool Metafile::Read(const QByteArray &bytes, Metafile &out)
                     const int cy = v.i16(record + 6), cx = v.i16(record + 8);
                     out.m_width = std::abs(cx);
                     out.m_height = std::abs(cy);
-                    out.m_window = QRect(0, 0, out.m_width, out.m_height);
+                    out.m_window = QRectF(0, 0, out.m_width, out.m_height);
                     break;
                 }
                 if (v.u16(record + 4) == 0)
@@ -1014,13 +1018,11 @@ void Metafile::play(QPainter &painter, const QRectF &target) const
             ? double(m_devicePixels.height()) / (100.0 * m_deviceMillimetres.height())
             : 96 / 2540.0;
         QRectF frame(0, 0, m_width, m_height);
-        if (!m_frame.isNull()) {
-            const double left = std::round(m_frame.left() * xPerHundredthMm);
-            const double top = std::round(m_frame.top() * yPerHundredthMm);
-            const double width
-                = std::round((double(m_frame.right()) - m_frame.left()) * xPerHundredthMm);
-            const double height
-                = std::round((double(m_frame.bottom()) - m_frame.top()) * yPerHundredthMm);
+        if (m_hasFrame) {
+            const double left = std::round(m_frameLeft * xPerHundredthMm);
+            const double top = std::round(m_frameTop * yPerHundredthMm);
+            const double width = std::round(m_frameWidth * xPerHundredthMm);
+            const double height = std::round(m_frameHeight * yPerHundredthMm);
             frame = QRectF(left, top, width, height);
         }
         if (frame.width() <= 0 || frame.height() <= 0)

@@ -41,13 +41,15 @@ private:
     QByteArray m_bytes;
     int m_width = 0;
     int m_height = 0;
-    // EMF: the frame in 0.01 mm and the reference device in pixels and millimetres.
-    QRect m_frame;
+    // EMF: the frame in 0.01 mm (plain numbers: a file may hold any 32-bit values, which QRect's
+    // arithmetic does not take) and the reference device in pixels and millimetres.
+    bool m_hasFrame = false;
+    double m_frameLeft = 0, m_frameTop = 0, m_frameWidth = 0, m_frameHeight = 0;
     QSize m_devicePixels;
     QSize m_deviceMillimetres;
     // WMF: where the records start and the window the picture shows when no record sets one.
     int m_recordsAt = 0;
-    QRect m_window;
+    QRectF m_window;
 };
 
 } // namespace pixmaro::metafile
