@@ -14,10 +14,7 @@ namespace {
 using test::At;
 using test::Px;
 
-QByteArray Data(const char *name)
-{
-    return test::ReadFile(QStringLiteral(PIXMARO_TEST_DATA "/") + name);
-}
+using test::Data;
 
 bool Decode(const QByteArray &bytes, WorkingBitmap &out)
 {

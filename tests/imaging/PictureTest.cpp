@@ -16,10 +16,7 @@ namespace {
 using test::At;
 using test::Px;
 
-QByteArray Data(const char *name)
-{
-    return test::ReadFile(QStringLiteral(PIXMARO_TEST_DATA "/") + name);
-}
+using test::Data;
 
 // A 2 × 1 GIF: a red pixel and a transparent one.
 const QByteArray kTransparentGif("GIF89a\x02\x00\x01\x00\x80\x00\x00"

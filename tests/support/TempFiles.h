@@ -27,6 +27,14 @@ inline QByteArray ReadFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+#ifdef PIXMARO_TEST_DATA
+/// The bytes of a file stored under tests/data.
+inline QByteArray Data(const char *name)
+{
+    return ReadFile(QStringLiteral(PIXMARO_TEST_DATA "/") + name);
+}
+#endif
+
 } // namespace pixmaro::test
 
 // Lets GoogleTest print Qt strings in failure messages.
