@@ -93,7 +93,8 @@ void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
     if (w == 0 || h == 0)
         return;
     // Source column of each target column, computed once per draw.
-    std::vector<int> columns(static_cast<std::size_t>(W));
+    std::vector<int> &columns = m_columns;
+    columns.resize(static_cast<std::size_t>(W));
     for (int x = 0; x < W; ++x)
         columns[std::size_t(x)] = int((std::int64_t(2 * x + 1) * w) / (std::int64_t(2) * W));
     for (int y = 0; y < H; ++y) {

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 namespace pixmaro {
 
 /// One loaded image: a JPEG, bitmap, GIF (its first frame) or icon held as a 24-bit raster, or a
@@ -45,6 +47,7 @@ private:
 
     Kind m_kind = Kind::None;
     WorkingBitmap m_pixels;
+    mutable std::vector<int> m_columns; // the stretch's source columns, kept for the next file
     metafile::Metafile m_metafile;
 };
 

@@ -108,6 +108,12 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
     return outcome;
 }
 
+JobSettings BatchRunner::beginFile(RunHost &host, int index, int count)
+{
+    host.setProcessingText(Counter(index + 1, count));
+    return host.jobSettings();
+}
+
 bool BatchRunner::endOfFile(RunHost &host, int index, int count)
 {
     m_state.ReachedCount = index + 1;
@@ -213,9 +219,8 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
     Picture picture;
 
     for (int i = 0; i < count; ++i) {
-        const JobSettings job = host.jobSettings();
+        const JobSettings job = beginFile(host, i, count);
         const QString &entry = files[i];
-        host.setProcessingText(Counter(i + 1, count));
         InfoRec &info = m_state.RunInfo[std::size_t(i)];
         if (!loadSource(host, job, entry, info, picture))
             return RunOutcome::LoadFailed;
@@ -257,9 +262,8 @@ RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
     Picture picture;
 
     for (int i = 0; i < count; ++i) {
-        const JobSettings job = host.jobSettings();
+        const JobSettings job = beginFile(host, i, count);
         const QString &entry = files[i];
-        host.setProcessingText(Counter(i + 1, count));
         InfoRec &info = m_state.RunInfo[std::size_t(i)];
         if (!loadSource(host, job, entry, info, picture))
             return RunOutcome::LoadFailed;
@@ -282,9 +286,8 @@ RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
     host.setProgress(0, count);
 
     for (int i = 0; i < count; ++i) {
-        const JobSettings job = host.jobSettings();
+        const JobSettings job = beginFile(host, i, count);
         const QString &entry = files[i];
-        host.setProcessingText(Counter(i + 1, count));
         const QString name = KeepBytesName(
             NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
         const QString destination = PathIn(job.OutputFolder, name);
@@ -319,9 +322,8 @@ RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
     bool refused = false;
 
     for (int i = 0; i < count; ++i) {
-        const JobSettings job = host.jobSettings();
+        const JobSettings job = beginFile(host, i, count);
         const QString &entry = files[i];
-        host.setProcessingText(Counter(i + 1, count));
         const QString name = KeepBytesName(
             NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
         // A rename never moves a file to another folder.

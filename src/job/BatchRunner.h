@@ -57,6 +57,8 @@ private:
     /// counts a file written.
     QString writeOutput(
         const JobSettings &job, const QString &qualifier, const QString &entry, int index);
+    /// The start of file `index`: the counter shows it, and the settings are read afresh.
+    JobSettings beginFile(RunHost &host, int index, int count);
     /// The end of file `index`: the progress bar advances, messages are pumped; false when the run
     /// is to stop.
     bool endOfFile(RunHost &host, int index, int count);

@@ -1,6 +1,7 @@
 // Tests of the GIF module's LZW codec and decoder, hostile files included.
 #include "imaging/gif/GifCompose.h"
 #include "imaging/gif/GifDecoder.h"
+#include "imaging/gif/GifWriter.h"
 #include "imaging/gif/Lzw.h"
 #include "support/Rasters.h"
 
@@ -71,12 +72,7 @@ QByteArray BuildGif(
         const std::vector<std::uint8_t> data = f.rawData.empty()
             ? LzwEncode(f.indexes.data(), f.indexes.size(), f.minCodeSize)
             : f.rawData;
-        for (std::size_t at = 0; at < data.size(); at += 255) {
-            const std::size_t n = std::min<std::size_t>(255, data.size() - at);
-            b.append(char(n));
-            b.append(reinterpret_cast<const char *>(data.data() + at), qsizetype(n));
-        }
-        b.append('\0');
+        AppendSubBlocks(b, data);
     }
     b.append(';');
     return b;

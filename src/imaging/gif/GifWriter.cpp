@@ -100,6 +100,16 @@ void OptimizeColorMap(GifFile &file)
     file.globalColors = std::move(kept);
 }
 
+void AppendSubBlocks(QByteArray &out, const std::vector<std::uint8_t> &data)
+{
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        const std::size_t n = std::min<std::size_t>(255, data.size() - at);
+        out.append(char(n));
+        out.append(reinterpret_cast<const char *>(data.data() + at), qsizetype(n));
+    }
+    out.append('\0');
+}
+
 QByteArray EncodeGif87a(const GifFile &file)
 {
     QByteArray b("GIF87a");
@@ -129,12 +139,7 @@ QByteArray EncodeGif87a(const GifFile &file)
         b.append(char(codeSize));
         const std::vector<std::uint8_t> data
             = LzwEncode(frame.indexes.data(), frame.indexes.size(), codeSize);
-        for (std::size_t at = 0; at < data.size(); at += 255) {
-            const std::size_t n = std::min<std::size_t>(255, data.size() - at);
-            b.append(char(n));
-            b.append(reinterpret_cast<const char *>(data.data() + at), qsizetype(n));
-        }
-        b.append('\0');
+        AppendSubBlocks(b, data);
     }
     b.append(';');
     return b;

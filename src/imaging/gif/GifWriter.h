@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 
+#include <cstdint>
+#include <vector>
+
 namespace pixmaro::gif {
 
 /// Counts how many pixels use each colour of every table (a frame's transparent index not
@@ -13,6 +16,9 @@ namespace pixmaro::gif {
 /// when transparency is used. Colours beyond those kept go to the kept colour with the nearest
 /// channel sum. Every frame's own table is dropped and its indexes renumbered.
 void OptimizeColorMap(GifFile &file);
+
+/// Appends `data` as GIF data sub-blocks (at most 255 bytes each) and the block terminator.
+void AppendSubBlocks(QByteArray &out, const std::vector<std::uint8_t> &data);
 
 /// The file as GIF87a: logical screen with the global table (sort flag set, colour resolution and
 /// size both b - 1 for the smallest b with 2^b colours, padded with black), the first frame as one

@@ -107,7 +107,6 @@ struct LogFont {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    int escapement = 0; // tenths of a degree
     QString face;
 };
 
@@ -531,7 +530,6 @@ bool PlayEmfRecord(Player &p, std::uint32_t type, const View &r)
     case 82: { // EXTCREATEFONTINDIRECTW
         LogFont f;
         f.height = r.i32(12);
-        f.escapement = r.i32(20);
         f.weight = r.i32(28);
         f.italic = r.u8(32);
         f.underline = r.u8(33);
@@ -860,7 +858,6 @@ bool PlayWmfRecord(Player &p, int function, const View &r, std::vector<bool> &us
     case 0x02FB: { // CREATEFONTINDIRECT
         LogFont f;
         f.height = r.i16(6);
-        f.escapement = r.i16(10);
         f.weight = r.i16(14);
         f.italic = r.u8(16);
         f.underline = r.u8(17);
@@ -1045,7 +1042,6 @@ void Metafile::play(QPainter &painter, const QRectF &target) const
     } else {
         // The window the records set maps onto the target, as a picture played in anisotropic mode.
         Player player(painter, QTransform());
-        player.enhanced = false;
         player.state.mapMode = 8;
         player.state.windowOrg = m_window.topLeft();
         player.state.windowExt = QSizeF(m_window.width(), m_window.height());
