@@ -10,7 +10,7 @@
 #include "job/JobSettings.h"
 #include "job/Naming.h"
 #include "job/PreRunChecks.h"
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 

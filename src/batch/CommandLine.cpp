@@ -2,7 +2,7 @@
 #include "batch/CommandLine.h"
 
 #include "job/Naming.h"
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 #include "settings/MainWindowSettings.h"
 
 #include <algorithm>

@@ -2,12 +2,11 @@
 // choice between them.
 #include "html/GalleryWriter.h"
 
+#include "base/Failures.h"
+#include "base/IntegerText.h"
+#include "base/Paths.h"
+#include "base/SafeFile.h"
 #include "html/LinkResolution.h"
-#include "imaging/Encoders.h"
-#include "imaging/Geometry.h"
-#include "io/Paths.h"
-#include "io/SafeFile.h"
-#include "settings/IntegerText.h"
 
 #include <QDir>
 #include <QFileInfo>

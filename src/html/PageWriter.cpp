@@ -1,9 +1,9 @@
 // The page writer: the pieces of every gallery page, the list page and the table page.
 #include "html/PageWriter.h"
 
+#include "base/Failures.h"
+#include "base/IntegerText.h"
 #include "html/LinkResolution.h"
-#include "imaging/Geometry.h"
-#include "settings/IntegerText.h"
 
 namespace pixmaro {
 

@@ -1,29 +1,17 @@
 // The output encoders: reusable objects for JPEG, GIF and metafiles, and the BMP writer.
 #include "imaging/Encoders.h"
 
+#include "base/SafeFile.h"
 #include "imaging/JpegDecoder.h"
 #include "imaging/JpegErrors.h"
 #include "imaging/gif/GifWriter.h"
 #include "imaging/metafile/MetafileWriter.h"
-#include "io/SafeFile.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
 
 namespace pixmaro {
-
-QString CannotCreateFile(const QString &path)
-{
-    return QStringLiteral("Cannot create file %1").arg(path);
-}
-
-std::optional<QString> WriteFileSafely(const QString &path, const QByteArray &bytes)
-{
-    if (!SaveFileSafely(path, bytes))
-        return CannotCreateFile(path);
-    return std::nullopt;
-}
 
 namespace {
 

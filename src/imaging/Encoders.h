@@ -57,14 +57,6 @@ private:
     QByteArray m_recording;
 };
 
-/// "Cannot create file <path>".
-QString CannotCreateFile(const QString &path);
-
-/// Writes `bytes` to `path` through a temporary file renamed over it when complete; on failure
-/// nothing is left behind, an existing file is untouched, and the result is "Cannot create file
-/// <path>".
-std::optional<QString> WriteFileSafely(const QString &path, const QByteArray &bytes);
-
 /// Quality := `quality`; the encoder keeps a copy of the raster for the save.
 void SaveAsJpeg(JpegEncoder &encoder, const WorkingBitmap &raster, int quality);
 

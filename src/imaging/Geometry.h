@@ -1,6 +1,8 @@
 // Thumbnail geometry: the size a picture takes inside a maximum side, width or height.
 #pragma once
 
+#include "base/Failures.h"
+
 #include <stdexcept>
 
 namespace pixmaro {
@@ -9,15 +11,6 @@ struct ThumbSize {
     int width = 0;
     int height = 0;
     friend bool operator==(const ThumbSize &, const ThumbSize &) = default;
-};
-
-/// The failure of a size that needs a division by a zero side.
-class DivisionByZero : public std::domain_error {
-public:
-    DivisionByZero()
-        : std::domain_error("Division by zero")
-    {
-    }
 };
 
 // Each proportional side is one division and one multiplication in extended precision, rounded to

@@ -3,9 +3,9 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/Resample.h"
-#include "io/Paths.h"
-#include "io/SafeFile.h"
-#include "settings/IntegerText.h"
+#include "base/Paths.h"
+#include "base/SafeFile.h"
+#include "base/IntegerText.h"
 
 #include <QDir>
 #include <QFile>

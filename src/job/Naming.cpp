@@ -1,7 +1,7 @@
 // Output file naming: the four naming options, the target type and its extension.
 #include "job/Naming.h"
 
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #include "html/GalleryWriter.h"
 
 #include "imaging/Geometry.h"
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 #include "support/TempFiles.h"
 
 #include <QDir>

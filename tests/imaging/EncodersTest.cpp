@@ -12,9 +12,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace pixmaro {
 namespace {
@@ -145,46 +143,6 @@ TEST(EncodeBmp, HeadersAndBottomUpPaddedRows)
     WorkingBitmap read;
     ASSERT_TRUE(ReadBmp(bmp, read));
     EXPECT_TRUE(test::SamePixels(read, raster));
-}
-
-TEST(SafeSave, FailuresLeaveNoTemporaryFileAndNoDamage)
-{
-    QTemporaryDir dir;
-    const QString missing = dir.filePath("no-such-folder/Thumb001.jpg");
-    EXPECT_EQ(WriteFileSafely(missing, "data"), "Cannot create file " + missing);
-
-    const QString folder = dir.filePath("Thumb002.jpg");
-    QDir().mkpath(folder);
-    EXPECT_EQ(WriteFileSafely(folder, "data"), "Cannot create file " + folder);
-    EXPECT_TRUE(QFileInfo(folder).isDir());
-
-    // A write that fails part-way (the file-size limit stands in for a full disk).
-    const QString existing = test::WriteFile(dir.filePath("Thumb003.jpg"), "the old picture");
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = WriteFileSafely(existing, QByteArray(5000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(result, "Cannot create file " + existing);
-    EXPECT_EQ(test::ReadFile(existing), "the old picture");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "Thumb003.jpg" });
-
-    EXPECT_FALSE(WriteFileSafely(existing, "new").has_value());
-    EXPECT_EQ(test::ReadFile(existing), "new");
-}
-
-TEST(SafeSave, AReadOnlyDestinationIsNotReplaced)
-{
-    QTemporaryDir dir;
-    const QString path = test::WriteFile(dir.filePath("a.bmp"), "keep");
-    QFile::setPermissions(path, QFileDevice::ReadOwner);
-    if (QFileInfo(path).isWritable())
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    EXPECT_TRUE(WriteFileSafely(path, "new").has_value());
-    EXPECT_EQ(test::ReadFile(path), "keep");
 }
 
 TEST(MetafileEncoder, RecordsBothKindsThatPlayBackIdentically)

@@ -1,7 +1,7 @@
 // Tests of output naming: sequence numbers, the four options, target types and the sentence.
 #include "job/Naming.h"
 
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Tests of integer text as typed numbers are read.
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Integer text: how typed numbers and settings-file values are read as 32-bit integers.
-#include "settings/IntegerText.h"
+#include "base/IntegerText.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,5 +1,7 @@
 // Replacing files safely: a failed write never leaves a half-written or damaged file.
-#include "io/SafeFile.h"
+#include "base/SafeFile.h"
+
+#include "base/Failures.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -36,6 +38,13 @@ bool SaveFileSafely(const QString &path, const QByteArray &bytes)
         return false;
     // Without commit() the temporary file is removed when `file` goes.
     return WriteAll(file, bytes.constData(), bytes.size()) && file.commit();
+}
+
+std::optional<QString> WriteFileSafely(const QString &path, const QByteArray &bytes)
+{
+    if (!SaveFileSafely(path, bytes))
+        return CannotCreateFile(path);
+    return std::nullopt;
 }
 
 } // namespace pixmaro

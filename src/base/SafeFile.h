@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QIODevice;
 class QSaveFile;
 
@@ -20,5 +22,10 @@ bool WriteAll(QIODevice &device, const char *bytes, qint64 size);
 /// Replaces the file at `path` with `bytes`; on failure the temporary file is removed and an
 /// existing file is left as it was. Returns whether it succeeded.
 bool SaveFileSafely(const QString &path, const QByteArray &bytes);
+
+/// Writes `bytes` to `path` through a temporary file renamed over it when complete; on failure
+/// nothing is left behind, an existing file is untouched, and the result is "Cannot create file
+/// <path>".
+std::optional<QString> WriteFileSafely(const QString &path, const QByteArray &bytes);
 
 } // namespace pixmaro
