@@ -4,14 +4,19 @@
 //   imaging_bench decode FILE...   median times, ours vs `djpeg -dct int -bmp -outfile /dev/null`
 //   imaging_bench peak FILE        peak memory of load + decode + resize, against the raster size
 //   imaging_bench encode FILE      SaveAsJpeg against cjpeg on the same pixels (a 96-pixel
-//   thumbnail
-//                                  and the full picture), SaveAsGif of both with its phases
+//                                  thumbnail and the full picture), SaveAsGif of both with its
+//                                  phases
+//   imaging_bench rows FILE...     for thumbnails of several sizes, both resize speeds: the rows
+//                                  a JPEG decode keeps against the same rows of a full decode,
+//                                  and the thumbnails made from each (must be identical), with
+//                                  the time of the full and of the row-skipping load
 #include "imaging/Encoders.h"
 #include "imaging/Geometry.h"
 #include "imaging/JpegDecoder.h"
 #include "imaging/Picture.h"
 #include "imaging/Resample.h"
 #include "imaging/gif/GifWriter.h"
+#include "job/ThumbnailPlan.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <sys/resource.h>
 #include <vector>
 
@@ -202,6 +208,93 @@ int Encode(const QString &file)
     return 0;
 }
 
+bool SameRows(const WorkingBitmap &kept, const WorkingBitmap &full)
+{
+    if (kept.width() != full.width() || kept.height() != full.height())
+        return false;
+    for (int y = 0; y < full.height(); ++y) {
+        if (kept.holdsRow(y)
+            && std::memcmp(kept.row(y), full.row(y), std::size_t(full.width()) * 3) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool SamePixels(const WorkingBitmap &a, const WorkingBitmap &b)
+{
+    if (a.width() != b.width() || a.height() != b.height())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        if (std::memcmp(a.row(y), b.row(y), std::size_t(a.width()) * 3) != 0)
+            return false;
+    }
+    return true;
+}
+
+// The thumbnail of `source` (a loaded picture) for `plan`, as the thumbnail run makes it.
+void Thumbnail(
+    Picture &picture, const ThumbnailPlan &plan, WorkingBitmap &working, ScratchBitmap &scratch)
+{
+    const ThumbSize size = plan.sizeFor(picture.width(), picture.height());
+    if (plan.ResizeSpeed == 1) {
+        MoveToBitmap(working, picture);
+        ResizeQuality(working, scratch, size.width, size.height);
+    } else {
+        ResizeFast(picture, size.width, size.height, working);
+    }
+}
+
+int Rows(const QStringList &files)
+{
+    std::vector<ThumbnailPlan> plans;
+    for (const int speed : { 1, 0 }) {
+        plans.push_back({ true, 96, 96, 96, false, false, speed }); // fit in 96
+        plans.push_back({ true, 300, 300, 300, true, false, speed }); // 300 wide
+        plans.push_back({ true, 37, 37, 37, false, true, speed }); // 37 high
+        plans.push_back({ false, 96, 96, 96, false, false, speed }); // stretched to 96 x 96
+        plans.push_back({ false, 7, 7, 1500, false, false, speed }); // 7 x 1500
+    }
+    int failures = 0;
+    double fullTotal = 0, keptTotal = 0;
+    std::printf("%-32s %9s %9s %7s  %s\n", "file", "full_ms", "rows_ms", "ratio", "result");
+    for (const QString &file : files) {
+        Picture full, kept;
+        WorkingBitmap a, b;
+        ScratchBitmap scratch;
+        bool same = true;
+        for (const ThumbnailPlan &plan : plans) {
+            const RowChooser chooser = [&plan](int w, int h) { return plan.rowsFor(w, h); };
+            if (!LoadPicture(file, full) || !LoadPicture(file, kept, chooser)) {
+                std::printf("%s: cannot load\n", qPrintable(file));
+                ++failures;
+                same = false;
+                break;
+            }
+            const bool rowsSame = SameRows(kept.pixels(), full.pixels());
+            Thumbnail(full, plan, a, scratch);
+            Thumbnail(kept, plan, b, scratch);
+            if (!rowsSame || !SamePixels(a, b)) {
+                std::printf("%s: plan speed %d %dx%d differs (rows %s)\n", qPrintable(file),
+                    plan.ResizeSpeed, plan.typedWidth, plan.typedHeight,
+                    rowsSame ? "same" : "differ");
+                same = false;
+            }
+        }
+        failures += same ? 0 : 1;
+        const ThumbnailPlan &thumb = plans[0];
+        const RowChooser chooser = [&thumb](int w, int h) { return thumb.rowsFor(w, h); };
+        const double fullMs = TimeMs([&] { LoadPicture(file, full); });
+        const double keptMs = TimeMs([&] { LoadPicture(file, kept, chooser); });
+        fullTotal += fullMs;
+        keptTotal += keptMs;
+        std::printf("%-32s %9.1f %9.1f %7.3f  %s\n", qPrintable(QFileInfo(file).fileName()), fullMs,
+            keptMs, keptMs / fullMs, same ? "identical" : "DIFFERENT");
+    }
+    std::printf("%-32s %9.1f %9.1f %7.3f  %d file(s) differ\n", "TOTAL", fullTotal, keptTotal,
+        keptTotal / fullTotal, failures);
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -214,6 +307,15 @@ int main(int argc, char **argv)
         return Peak(args[1]);
     if (args.size() == 2 && args[0] == "encode")
         return Encode(args[1]);
-    std::fprintf(stderr, "usage: imaging_bench decode FILE... | peak FILE | encode FILE\n");
+    if (args.size() >= 2 && args[0] == "rows")
+        return Rows(args.mid(1));
+    if (args.size() == 3 && args[0] == "load") { // one load, for profilers: load full|rows FILE
+        Picture picture;
+        const ThumbnailPlan plan { true, 96, 96, 96, false, false, 1 };
+        const RowChooser chooser = [&plan](int w, int h) { return plan.rowsFor(w, h); };
+        return LoadPicture(args[2], picture, args[1] == "rows" ? chooser : RowChooser()) ? 0 : 1;
+    }
+    std::fprintf(
+        stderr, "usage: imaging_bench decode FILE... | peak FILE | encode FILE | rows FILE...\n");
     return 2;
 }

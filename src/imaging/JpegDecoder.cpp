@@ -1,7 +1,10 @@
-// JPEG decoding with libjpeg into the working raster.
+// JPEG decoding with libjpeg into the working raster, from memory or streamed from a file, whole
+// or only the rows a resize reads.
 #include "imaging/JpegDecoder.h"
 
 #include "imaging/JpegErrors.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +14,63 @@
 namespace pixmaro {
 
 namespace {
+
+// Bytes read from a file at a time.
+constexpr std::size_t kFileChunk = 64 * 1024;
+
+// A libjpeg data source reading a file piece by piece.
+struct FileSource {
+    jpeg_source_mgr manager; // first: libjpeg sees a pointer to it
+    QFile *file = nullptr;
+    std::unique_ptr<JOCTET[]> buffer;
+    bool atStart = true;
+};
+
+void InitSource(j_decompress_ptr)
+{
+}
+
+boolean FillFromFile(j_decompress_ptr info)
+{
+    auto *source = reinterpret_cast<FileSource *>(info->src);
+    const qint64 got
+        = source->file->read(reinterpret_cast<char *>(source->buffer.get()), kFileChunk);
+    if (got < 0)
+        ERREXIT(info, JERR_FILE_READ);
+    if (got == 0) {
+        if (source->atStart)
+            ERREXIT(info, JERR_INPUT_EMPTY);
+        // A truncated file ends as if its end-of-image marker followed, as libjpeg's own
+        // sources do: the rows not in the file come out grey.
+        WARNMS(info, JWRN_JPEG_EOF);
+        source->buffer[0] = JOCTET(0xFF);
+        source->buffer[1] = JOCTET(JPEG_EOI);
+        source->manager.next_input_byte = source->buffer.get();
+        source->manager.bytes_in_buffer = 2;
+        return TRUE;
+    }
+    source->atStart = false;
+    source->manager.next_input_byte = source->buffer.get();
+    source->manager.bytes_in_buffer = std::size_t(got);
+    return TRUE;
+}
+
+void SkipInFile(j_decompress_ptr info, long count)
+{
+    jpeg_source_mgr *source = info->src;
+    if (count <= 0)
+        return;
+    while (count > long(source->bytes_in_buffer)) {
+        count -= long(source->bytes_in_buffer);
+        FillFromFile(info); // at the end of the file this supplies an end-of-image marker
+    }
+    source->next_input_byte += count;
+    source->bytes_in_buffer -= std::size_t(count);
+}
+
+void TermSource(j_decompress_ptr)
+{
+}
 
 void StopAfterTooManyScans(j_common_ptr common)
 {
@@ -50,26 +110,67 @@ void ConvertRow(const jpeg_decompress_struct &info, const JSAMPLE *in, std::uint
     }
 }
 
-// Holds only plain locals: the error handler jumps back here past every frame in between.
-bool Decode(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
+// Whether libjpeg's jpeg_skip_scanlines leaves the rows after a skip exactly as a full decode
+// gives them. It does with no upsampling and with the fancy upsamplers of the common samplings
+// (checked on every row for 4:4:4, 4:2:2, 4:4:0 and 4:2:0); it does not with the plain 2 x 2
+// upsampler that libjpeg takes for a 4:2:0 component at most 2 samples wide (a picture at most 4
+// pixels wide), and other samplings are not relied on. Those pictures are read row by row.
+bool SkipIsExact(const jpeg_decompress_struct &info)
 {
+    if (info.quantize_colors) // the dithering carries its error from row to row
+        return false;
+    for (int i = 0; i < info.num_components; ++i) {
+        const jpeg_component_info &c = info.comp_info[i];
+        const int h = info.max_h_samp_factor / c.h_samp_factor;
+        const int v = info.max_v_samp_factor / c.v_samp_factor;
+        const bool even = info.max_h_samp_factor % c.h_samp_factor == 0
+            && info.max_v_samp_factor % c.v_samp_factor == 0;
+        if (!even || h > 2 || v > 2)
+            return false;
+        if (h == 2 && v == 2 && c.downsampled_width <= 2)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+struct JpegReader::State {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
     jpeg_progress_mgr progress;
-    info.err = InstallJpegErrorManager(errors);
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
-    jpeg_read_header(&info, TRUE);
-    if (!SizeAllowed(info.image_width, info.image_height) || info.image_width == 0
-        || info.image_height == 0) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
+    FileSource source;
+    QFile file;
+    bool created = false;
+    bool opened = false;
+};
 
+JpegReader::JpegReader()
+    : m_state(std::make_unique<State>())
+{
+}
+
+JpegReader::~JpegReader()
+{
+    if (m_state->created)
+        jpeg_destroy_decompress(&m_state->info);
+}
+
+int JpegReader::width() const
+{
+    return m_state->opened ? int(m_state->info.image_width) : 0;
+}
+
+int JpegReader::height() const
+{
+    return m_state->opened ? int(m_state->info.image_height) : 0;
+}
+
+namespace {
+
+// The decompressor's settings for a full-scale 24-bit decode.
+void ChooseOutput(jpeg_decompress_struct &info, jpeg_progress_mgr &progress)
+{
     info.scale_num = 1;
     info.scale_denom = 1;
     info.dct_method = JDCT_ISLOW;
@@ -89,43 +190,171 @@ bool Decode(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
     }
     progress.progress_monitor = StopAfterTooManyScans;
     info.progress = &progress;
+}
 
-    jpeg_start_decompress(&info);
-    if (!ResizeOrJump(out, int(info.output_width), int(info.output_height), info))
+// Reads the header with the source already set up; false when it is no JPEG Pixmaro takes.
+// The libjpeg objects live in the caller's State: only this frame holds the jump target.
+bool ReadHeader(jpeg_decompress_struct &info, JpegErrorManager &errors, jpeg_progress_mgr &progress)
+{
+    if (setjmp(errors.jump))
         return false;
+    jpeg_read_header(&info, TRUE);
+    if (!SizeAllowed(info.image_width, info.image_height) || info.image_width == 0
+        || info.image_height == 0)
+        return false;
+    ChooseOutput(info, progress);
+    return true;
+}
+
+} // namespace
+
+bool JpegReader::openMemory(const std::uint8_t *data, std::size_t size)
+{
+    State &s = *m_state;
+    if (s.created || size == 0)
+        return false;
+    s.info.err = InstallJpegErrorManager(s.errors);
+    jpeg_create_decompress(&s.info);
+    s.created = true;
+    jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
+    s.opened = ReadHeader(s.info, s.errors, s.progress);
+    return s.opened;
+}
+
+bool JpegReader::openFile(const QString &path)
+{
+    State &s = *m_state;
+    if (s.created)
+        return false;
+    s.file.setFileName(path);
+    if (!s.file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+        || s.file.size() > kMaxJpegFileSize)
+        return false;
+    s.info.err = InstallJpegErrorManager(s.errors);
+    jpeg_create_decompress(&s.info);
+    s.created = true;
+    s.source.file = &s.file;
+    s.source.buffer.reset(new JOCTET[kFileChunk]);
+    s.source.manager.init_source = InitSource;
+    s.source.manager.fill_input_buffer = FillFromFile;
+    s.source.manager.skip_input_data = SkipInFile;
+    s.source.manager.resync_to_restart = jpeg_resync_to_restart;
+    s.source.manager.term_source = TermSource;
+    s.source.manager.next_input_byte = nullptr;
+    s.source.manager.bytes_in_buffer = 0;
+    s.info.src = &s.source.manager;
+    s.opened = ReadHeader(s.info, s.errors, s.progress);
+    return s.opened;
+}
+
+namespace {
+
+// Decodes the opened picture into `out`: every row, or only `rows`. The libjpeg objects live in
+// the caller's State: only this frame holds the jump target.
+bool DecodeRows(jpeg_decompress_struct &info, JpegErrorManager &errors, WorkingBitmap &out,
+    const std::vector<int> *rows)
+{
+    if (setjmp(errors.jump))
+        return false;
+    jpeg_start_decompress(&info);
+    const int height = int(info.output_height);
+    if (rows)
+        ResizeRowsOrJump(out, int(info.output_width), height, *rows, info);
+    else
+        ResizeOrJump(out, int(info.output_width), height, info);
 
     const bool direct = info.out_color_space == JCS_EXT_BGR;
-    JSAMPARRAY buffer = direct ? nullptr
-                               : info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info),
-                                   JPOOL_IMAGE, info.output_width * info.output_components, 1);
-    while (info.output_scanline < info.output_height) {
-        const int y = int(info.output_scanline);
+    const bool canSkip = SkipIsExact(info);
+    JSAMPARRAY spare = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+        info.output_width * JDIMENSION(info.output_components), 1);
+
+    // Reads the next row into row y of `out`, converting it where libjpeg cannot.
+    const auto readInto = [&](int y) {
         if (direct) {
             JSAMPROW row = out.row(y);
             jpeg_read_scanlines(&info, &row, 1);
         } else {
-            jpeg_read_scanlines(&info, buffer, 1);
-            ConvertRow(info, buffer[0], out.row(y));
+            jpeg_read_scanlines(&info, spare, 1);
+            ConvertRow(info, spare[0], out.row(y));
+        }
+    };
+    // Moves on to row y without keeping the rows before it.
+    const auto advanceTo = [&](int y) {
+        while (int(info.output_scanline) < y) {
+            if (canSkip && jpeg_skip_scanlines(&info, JDIMENSION(y) - info.output_scanline) > 0)
+                continue;
+            jpeg_read_scanlines(&info, spare, 1);
+        }
+    };
+
+    if (!rows) {
+        while (int(info.output_scanline) < height)
+            readInto(int(info.output_scanline));
+    } else {
+        for (const int y : *rows) {
+            advanceTo(y);
+            readInto(y);
+        }
+        // The rest is read through as well (its last row decoded), so that a file fails here
+        // exactly when its full decode would.
+        if (int(info.output_scanline) < height) {
+            advanceTo(height - 1);
+            jpeg_read_scanlines(&info, spare, 1);
         }
     }
     jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
     return true;
 }
 
-bool Quantize(
-    const std::uint8_t *data, std::size_t size, int colors, QuantizedImage &out, int *errorCode)
+} // namespace
+
+bool JpegReader::decode(WorkingBitmap &out, const std::vector<int> *rows)
 {
-    jpeg_decompress_struct info;
-    JpegErrorManager errors;
-    info.err = InstallJpegErrorManager(errors);
-    if (setjmp(errors.jump)) {
-        if (errorCode)
-            *errorCode = errors.code;
-        jpeg_destroy_decompress(&info);
+    State &s = *m_state;
+    const bool ok = s.opened && DecodeRows(s.info, s.errors, out, rows);
+    s.opened = false; // one decode per open
+    if (!ok)
+        out.resize(0, 0);
+    return ok;
+}
+
+bool DecodeJpeg(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
+{
+    JpegReader reader;
+    if (!reader.openMemory(data, size)) {
+        out.resize(0, 0);
         return false;
     }
-    jpeg_create_decompress(&info);
+    return reader.decode(out);
+}
+
+bool DecodeJpegFile(const QString &path, WorkingBitmap &out, const RowChooser &rows)
+{
+    JpegReader reader;
+    if (!reader.openFile(path)) {
+        out.resize(0, 0);
+        return false;
+    }
+    std::optional<std::vector<int>> chosen;
+    if (rows)
+        chosen = rows(reader.width(), reader.height());
+    return reader.decode(out, chosen ? &*chosen : nullptr);
+}
+
+namespace {
+
+struct QuantizeState {
+    jpeg_decompress_struct info;
+    JpegErrorManager errors;
+};
+
+// The libjpeg objects live in the caller's QuantizeState: only this frame holds the jump target.
+bool Quantize(QuantizeState &s, const std::uint8_t *data, std::size_t size, int colors,
+    QuantizedImage &out, const std::function<void()> &release)
+{
+    jpeg_decompress_struct &info = s.info;
+    if (setjmp(s.errors.jump))
+        return false;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
     if (!SizeAllowed(info.image_width, info.image_height)) {
@@ -140,11 +369,19 @@ bool Quantize(
     info.desired_number_of_colors = colors;
     info.two_pass_quantize = TRUE;
     info.dither_mode = JDITHER_FS;
+    // The first pass, which chooses the palette, runs here and takes in all of the data.
     jpeg_start_decompress(&info);
+    if (release) {
+        // From here libjpeg reads only its own copy of the picture: the source must not be
+        // touched again, so the decoder is abandoned after the last row rather than finished.
+        info.src->next_input_byte = nullptr;
+        info.src->bytes_in_buffer = 0;
+        release();
+    }
 
     out.width = int(info.output_width);
     out.height = int(info.output_height);
-    out.indexes.resize(std::size_t(out.width) * std::size_t(out.height));
+    ResizeOrJump(out.indexes, std::size_t(out.width) * std::size_t(out.height), info);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row
             = out.indexes.data() + std::size_t(info.output_scanline) * std::size_t(out.width);
@@ -154,33 +391,26 @@ bool Quantize(
     out.colors.resize(std::size_t(info.actual_number_of_colors));
     for (int i = 0; i < info.actual_number_of_colors; ++i) {
         for (int c = 0; c < 3; ++c)
-            out.colors[std::size_t(i)][std::size_t(c)]
-                = info.out_color_components == 3 ? info.colormap[c][i] : info.colormap[0][i];
+            out.colors[std::size_t(i)][std::size_t(c)] = info.colormap[c][i];
     }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    if (!release)
+        jpeg_finish_decompress(&info);
     return true;
 }
 
 } // namespace
 
-bool DecodeJpegQuantized(
-    const std::uint8_t *data, std::size_t size, int colors, QuantizedImage &out, int *errorCode)
+bool DecodeJpegQuantized(const std::uint8_t *data, std::size_t size, int colors,
+    QuantizedImage &out, int *errorCode, const std::function<void()> &release)
 {
-    try {
-        return Quantize(data, size, colors, out, errorCode);
-    } catch (const std::bad_alloc &) {
-        return false;
-    }
-}
-
-bool DecodeJpeg(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
-{
-    if (!Decode(data, size, out)) {
-        out.resize(0, 0);
-        return false;
-    }
-    return true;
+    QuantizeState s;
+    s.info.err = InstallJpegErrorManager(s.errors);
+    jpeg_create_decompress(&s.info);
+    const bool ok = Quantize(s, data, size, colors, out, release);
+    if (!ok && errorCode)
+        *errorCode = s.errors.code;
+    jpeg_destroy_decompress(&s.info);
+    return ok;
 }
 
 } // namespace pixmaro

@@ -21,6 +21,21 @@ void CountWarnings(j_common_ptr common, int level)
         ++common->err->num_warnings;
 }
 
+// Runs `resize`; when it throws, the exception ends here and libjpeg's error handler jumps.
+template <typename Resize> void OrJump(jpeg_decompress_struct &info, Resize &&resize)
+{
+    bool ok = true;
+    try {
+        resize();
+    } catch (const std::exception &) {
+        ok = false;
+    }
+    if (!ok) {
+        info.err->msg_code = JERR_OUT_OF_MEMORY;
+        info.err->error_exit(reinterpret_cast<j_common_ptr>(&info));
+    }
+}
+
 } // namespace
 
 jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &errors)
@@ -31,19 +46,20 @@ jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &errors)
     return manager;
 }
 
-bool ResizeOrJump(WorkingBitmap &out, int width, int height, jpeg_decompress_struct &info)
+void ResizeOrJump(WorkingBitmap &out, int width, int height, jpeg_decompress_struct &info)
 {
-    bool ok = true;
-    try {
-        out.resizeToOverwrite(width, height);
-    } catch (const std::exception &) {
-        ok = false;
-    }
-    if (!ok) {
-        info.err->msg_code = JERR_OUT_OF_MEMORY;
-        info.err->error_exit(reinterpret_cast<j_common_ptr>(&info));
-    }
-    return ok;
+    OrJump(info, [&] { out.resizeToOverwrite(width, height); });
+}
+
+void ResizeRowsOrJump(WorkingBitmap &out, int width, int height, const std::vector<int> &rows,
+    jpeg_decompress_struct &info)
+{
+    OrJump(info, [&] { out.resizeHoldingRows(width, height, rows); });
+}
+
+void ResizeOrJump(std::vector<std::uint8_t> &out, std::size_t size, jpeg_decompress_struct &info)
+{
+    OrJump(info, [&] { out.resize(size); });
 }
 
 } // namespace pixmaro

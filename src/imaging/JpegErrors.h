@@ -4,8 +4,11 @@
 #include "imaging/WorkingBitmap.h"
 
 #include <csetjmp>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <jpeglib.h>
+#include <vector>
 
 namespace pixmaro {
 
@@ -16,11 +19,17 @@ struct JpegErrorManager {
 };
 
 /// Sets `errors` up so that a fatal error longjmps to `errors.jump` and warnings print nothing.
-/// The caller calls setjmp(errors.jump) before creating the libjpeg object.
+/// The libjpeg object and `errors` belong to the caller of the function that calls
+/// setjmp(errors.jump), so nothing that function changes after setjmp is needed after the jump.
 jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &errors);
 
-/// Resizes `out`; when it cannot be held, jumps to the error handler of `info` (so no C++
-/// exception ever crosses libjpeg's frames). Returns true when it could.
-bool ResizeOrJump(WorkingBitmap &out, int width, int height, jpeg_decompress_struct &info);
+/// Makes `out` `width` × `height` for libjpeg to write every pixel; when it cannot be held, jumps
+/// to the error handler of `info` (so no C++ exception ever crosses libjpeg's frames).
+void ResizeOrJump(WorkingBitmap &out, int width, int height, jpeg_decompress_struct &info);
+/// As ResizeOrJump, holding only `rows` (see WorkingBitmap::resizeHoldingRows).
+void ResizeRowsOrJump(WorkingBitmap &out, int width, int height, const std::vector<int> &rows,
+    jpeg_decompress_struct &info);
+/// Makes `out` `size` bytes, or jumps to the error handler of `info` when it cannot.
+void ResizeOrJump(std::vector<std::uint8_t> &out, std::size_t size, jpeg_decompress_struct &info);
 
 } // namespace pixmaro

@@ -3,6 +3,7 @@
 
 #include "imaging/JpegDecoder.h"
 #include "imaging/QtRasterReaders.h"
+#include "imaging/Resample.h"
 #include "imaging/gif/GifCompose.h"
 #include "imaging/gif/GifDecoder.h"
 
@@ -96,9 +97,9 @@ void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
     std::vector<int> &columns = m_columns;
     columns.resize(static_cast<std::size_t>(W));
     for (int x = 0; x < W; ++x)
-        columns[std::size_t(x)] = int((std::int64_t(2 * x + 1) * w) / (std::int64_t(2) * W));
+        columns[std::size_t(x)] = NearestSourceIndex(x, w, W);
     for (int y = 0; y < H; ++y) {
-        const int sy = int((std::int64_t(2 * y + 1) * h) / (std::int64_t(2) * H));
+        const int sy = NearestSourceIndex(y, h, H);
         const std::uint8_t *in = m_pixels.row(sy);
         std::uint8_t *out = target.row(y);
         if (W == w) {
@@ -110,19 +111,25 @@ void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
     }
 }
 
-bool LoadPicture(const QString &path, Picture &picture)
+bool LoadPicture(const QString &path, Picture &picture, const RowChooser &rows)
 {
     picture.m_kind = Picture::Kind::None;
     const Picture::Kind kind = KindOf(path);
+    if (kind == Picture::Kind::Jpeg) {
+        // Read piece by piece: a huge file never sits in memory whole.
+        if (!DecodeJpegFile(path, picture.m_pixels, rows)) {
+            picture.reset();
+            return false;
+        }
+        picture.m_kind = kind;
+        return true;
+    }
     QByteArray bytes;
     if (kind == Picture::Kind::None || !ReadWholeFile(path, bytes))
         return false;
     const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
     bool ok = false;
     switch (kind) {
-    case Picture::Kind::Jpeg:
-        ok = DecodeJpeg(data, std::size_t(bytes.size()), picture.m_pixels);
-        break;
     case Picture::Kind::Bitmap:
         ok = ReadBmp(bytes, picture.m_pixels);
         break;
@@ -140,6 +147,7 @@ bool LoadPicture(const QString &path, Picture &picture)
     case Picture::Kind::Emf:
         ok = metafile::Metafile::Read(bytes, picture.m_metafile);
         break;
+    case Picture::Kind::Jpeg:
     case Picture::Kind::None:
         break;
     }

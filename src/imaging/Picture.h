@@ -1,6 +1,7 @@
 // A loaded picture of one of the supported kinds, and the decode into the working raster.
 #pragma once
 
+#include "imaging/JpegDecoder.h"
 #include "imaging/WorkingBitmap.h"
 #include "imaging/metafile/Metafile.h"
 
@@ -42,7 +43,7 @@ public:
     void reset();
 
 private:
-    friend bool LoadPicture(const QString &path, Picture &picture);
+    friend bool LoadPicture(const QString &path, Picture &picture, const RowChooser &rows);
     friend void MoveToBitmap(WorkingBitmap &target, Picture &source);
 
     Kind m_kind = Kind::None;
@@ -53,8 +54,10 @@ private:
 
 /// Loads the picture at `path`, choosing the decoder by its extension (jpg, jpeg, bmp, gif, wmf,
 /// emf, ico; letter case ignored). Returns false and leaves `picture` empty when the file cannot be
-/// read, has another extension, or does not hold a valid picture of that kind.
-bool LoadPicture(const QString &path, Picture &picture);
+/// read, has another extension, or does not hold a valid picture of that kind. A JPEG is streamed
+/// from the file and, with `rows`, keeps only the rows `rows` chooses for its size (its raster then
+/// holds just those; see WorkingBitmap); other kinds always hold every row.
+bool LoadPicture(const QString &path, Picture &picture, const RowChooser &rows = {});
 
 /// Makes `target` a raster of exactly the source's size holding the source drawn 1:1: on white for
 /// a GIF or metafile, with no fill otherwise (the raster starts black).

@@ -1,5 +1,5 @@
 // Resampling a picture to the thumbnail size: the fast nearest-neighbour stretch and the quality
-// bilinear resize.
+// bilinear resize, and the source rows each of them reads.
 #include "imaging/Resample.h"
 
 #include "imaging/Geometry.h"
@@ -38,6 +38,26 @@ inline std::uint8_t RoundChannel(float sum)
     return static_cast<std::uint8_t>(std::clamp(rounded, 0L, 255L));
 }
 
+// The scale factor of one axis: target pixels per source step.
+inline float ScaleFactor(int target, int source)
+{
+    return Stored(static_cast<long double>(target) / (source - 1));
+}
+
+// Where target index `i` samples the source along one axis: the first of the two source
+// pixels, and the weight of the second.
+struct Sample {
+    int index;
+    float fraction;
+};
+
+inline Sample SampleAt(int i, float scale)
+{
+    const float position = Stored(static_cast<long double>(i) / scale);
+    const int index = static_cast<int>(position);
+    return { index, Stored(static_cast<long double>(position) - index) };
+}
+
 } // namespace
 
 void ResizeQuality(WorkingBitmap &working, ScratchBitmap &scratch, int W, int H)
@@ -47,24 +67,22 @@ void ResizeQuality(WorkingBitmap &working, ScratchBitmap &scratch, int W, int H)
     if (srcW < 2 || srcH < 2)
         throw DivisionByZero();
     scratch.resizeToOverwrite(W, H);
-    const float sx = Stored(static_cast<long double>(W) / (srcW - 1));
-    const float sy = Stored(static_cast<long double>(H) / (srcH - 1));
+    const float sx = ScaleFactor(W, srcW);
+    const float sy = ScaleFactor(H, srcH);
 
     const int previousRounding = std::fegetround();
     std::fesetround(FE_TONEAREST);
     for (int y = 0; y < scratch.height(); ++y) {
-        const float py = Stored(static_cast<long double>(y) / sy);
-        const int iy = static_cast<int>(py);
-        const float ty = Stored(static_cast<long double>(py) - iy);
-        const float wy[2] = { Stored(1.0L - ty), ty };
+        const Sample row = SampleAt(y, sy);
+        const int iy = row.index;
+        const float wy[2] = { Stored(1.0L - row.fraction), row.fraction };
         const std::uint8_t *rows[2] = { working.row(iy), working.row(std::min(iy + 1, srcH - 1)) };
         std::uint8_t *out = scratch.row(y);
 
         for (int x = 0; x < scratch.width(); ++x) {
-            const float px = Stored(static_cast<long double>(x) / sx);
-            const int ix = static_cast<int>(px);
-            const float tx = Stored(static_cast<long double>(px) - ix);
-            const float wx[2] = { Stored(1.0L - tx), tx };
+            const Sample column = SampleAt(x, sx);
+            const int ix = column.index;
+            const float wx[2] = { Stored(1.0L - column.fraction), column.fraction };
             const int columns[2] = { ix, std::min(ix + 1, srcW - 1) };
 
             float blue = 0, green = 0, red = 0;
@@ -84,6 +102,49 @@ void ResizeQuality(WorkingBitmap &working, ScratchBitmap &scratch, int W, int H)
     }
     std::fesetround(previousRounding);
     working.copyFrom(scratch);
+}
+
+namespace {
+
+// The marked rows of `srcH`, ascending.
+std::vector<int> Marked(const std::vector<bool> &read)
+{
+    std::vector<int> rows;
+    for (std::size_t y = 0; y < read.size(); ++y) {
+        if (read[y])
+            rows.push_back(int(y));
+    }
+    return rows;
+}
+
+} // namespace
+
+std::vector<int> RowsReadByResizeQuality(int srcW, int srcH, int W, int H)
+{
+    if (srcW < 2 || srcH < 2 || W <= 0 || H <= 0 || !SizeAllowed(W, H))
+        return {};
+    const float sy = ScaleFactor(H, srcH);
+    std::vector<bool> read(std::size_t(srcH), false);
+    // The same rounding as the resize itself, so the rows come out the same.
+    const int previousRounding = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    for (int y = 0; y < H; ++y) {
+        const int iy = std::min(SampleAt(y, sy).index, srcH - 1);
+        read[std::size_t(iy)] = true;
+        read[std::size_t(std::min(iy + 1, srcH - 1))] = true;
+    }
+    std::fesetround(previousRounding);
+    return Marked(read);
+}
+
+std::vector<int> RowsReadByResizeFast(int srcH, int W, int H)
+{
+    if (srcH <= 0 || W <= 0 || H <= 0 || !SizeAllowed(W, H))
+        return {};
+    std::vector<bool> read(std::size_t(srcH), false);
+    for (int y = 0; y < H; ++y)
+        read[std::size_t(NearestSourceIndex(y, srcH, H))] = true;
+    return Marked(read);
 }
 
 } // namespace pixmaro

@@ -51,7 +51,8 @@ TEST(SaveAsJpeg, AnEmptyRasterWritesAZeroByteFile)
     QTemporaryDir dir;
     JpegEncoder encoder;
     SaveAsJpeg(encoder, Scene(), 90);
-    SaveAsJpeg(encoder, WorkingBitmap(), 90); // drops the earlier picture
+    const WorkingBitmap empty;
+    SaveAsJpeg(encoder, empty, 90); // drops the earlier picture
     const QString path = dir.filePath("Thumb001.jpg");
     EXPECT_FALSE(encoder.save(path).has_value());
     EXPECT_TRUE(QFileInfo::exists(path));
@@ -143,6 +144,35 @@ TEST(EncodeBmp, HeadersAndBottomUpPaddedRows)
     WorkingBitmap read;
     ASSERT_TRUE(ReadBmp(bmp, read));
     EXPECT_TRUE(test::SamePixels(read, raster));
+}
+
+TEST(SaveAsBmp, WritesEncodeBmpsBytesStraightFromTheRaster)
+{
+    QTemporaryDir dir;
+    WorkingBitmap wide; // rows of 3001 × 3 bytes: several write blocks, padded rows
+    wide.resize(3001, 400);
+    for (int y = 0; y < wide.height(); ++y)
+        for (int x = 0; x < wide.width(); x += 97)
+            test::Set(wide, x, y, { x & 255, y & 255, (x + y) & 255 });
+    for (const WorkingBitmap *raster : { &Scene(), static_cast<const WorkingBitmap *>(&wide) }) {
+        const QString path = dir.filePath("out.bmp");
+        ASSERT_FALSE(SaveAsBmp(*raster, path).has_value());
+        EXPECT_TRUE(test::ReadFile(path) == EncodeBmp(*raster));
+    }
+    const QString blocked = dir.filePath("folder.bmp");
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    EXPECT_EQ(SaveAsBmp(Scene(), blocked), QStringLiteral("Cannot create file ") + blocked);
+}
+
+TEST(SaveAsGif, ARasterHandedOverGivesTheSameImageAndIsReleased)
+{
+    GifEncoder kept, handed;
+    ASSERT_FALSE(SaveAsGif(kept, Scene()).has_value());
+    WorkingBitmap copy;
+    copy.copyFrom(Scene());
+    ASSERT_FALSE(SaveAsGif(handed, std::move(copy)).has_value());
+    EXPECT_TRUE(gif::EncodeGif87a(kept.image()) == gif::EncodeGif87a(handed.image()));
+    EXPECT_TRUE(copy.isEmpty());
 }
 
 TEST(MetafileEncoder, RecordsBothKindsThatPlayBackIdentically)

@@ -45,7 +45,8 @@ protected:
     void jpeg(const QString &name, int w, int h)
     {
         JpegEncoder encoder;
-        SaveAsJpeg(encoder, Gradient(w, h), 90);
+        const WorkingBitmap raster = Gradient(w, h);
+        SaveAsJpeg(encoder, raster, 90);
         ASSERT_FALSE(encoder.save(in(name)).has_value());
     }
     void bmp(const QString &name, int w, int h)

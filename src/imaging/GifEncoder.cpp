@@ -1,0 +1,64 @@
+// The GIF encoder object: one frame of at most 236 colours chosen by libjpeg's quantiser.
+#include "imaging/GifEncoder.h"
+
+#include "base/SafeFile.h"
+#include "imaging/JpegDecoder.h"
+#include "imaging/JpegEncoder.h"
+#include "imaging/gif/GifWriter.h"
+
+namespace pixmaro {
+
+namespace {
+
+std::optional<QString> Encode(GifEncoder &gif, const WorkingBitmap &raster, WorkingBitmap *release)
+{
+    gif.image() = gif::GifFile();
+    gif.image().screenWidth = raster.width();
+    gif.image().screenHeight = raster.height();
+    if (raster.isEmpty())
+        return std::nullopt;
+
+    // The palette comes from libjpeg's quantiser, after one pass through a quality-100 JPEG.
+    QString error;
+    std::optional<QByteArray> jpeg = CompressJpeg(raster, 100, &error);
+    if (!jpeg)
+        return error;
+    if (release)
+        release->clear();
+    QuantizedImage quantized;
+    int code = 0;
+    // The compressed picture goes once libjpeg has taken it in: the quantiser keeps its own copy.
+    const auto dropJpeg = [&jpeg] { jpeg.reset(); };
+    if (!DecodeJpegQuantized(reinterpret_cast<const std::uint8_t *>(jpeg->constData()),
+            std::size_t(jpeg->size()), 236, quantized, &code, dropJpeg))
+        return QStringLiteral("JPEG error #%1").arg(code);
+
+    gif::Frame frame;
+    frame.width = quantized.width;
+    frame.height = quantized.height;
+    frame.indexes = std::move(quantized.indexes);
+    for (const auto &c : quantized.colors)
+        gif.image().globalColors.push_back({ c[0], c[1], c[2] });
+    gif.image().frames.push_back(std::move(frame));
+    gif::OptimizeColorMap(gif.image());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> SaveAsGif(GifEncoder &gif, const WorkingBitmap &raster)
+{
+    return Encode(gif, raster, nullptr);
+}
+
+std::optional<QString> SaveAsGif(GifEncoder &gif, WorkingBitmap &&raster)
+{
+    return Encode(gif, raster, &raster);
+}
+
+std::optional<QString> GifEncoder::save(const QString &path) const
+{
+    return WriteFileSafely(path, gif::EncodeGif87a(m_image));
+}
+
+} // namespace pixmaro
