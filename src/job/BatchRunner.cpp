@@ -1,11 +1,11 @@
 // The batch runner behind "GO": one job's run over the selected files, and the four runs.
 #include "job/BatchRunner.h"
 
-#include "imaging/Geometry.h"
-#include "imaging/Resample.h"
+#include "base/IntegerText.h"
 #include "base/Paths.h"
 #include "base/SafeFile.h"
-#include "base/IntegerText.h"
+#include "imaging/Geometry.h"
+#include "imaging/Resample.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,8 +73,8 @@ QString BatchRunner::OutcomeLine(bool complete, int count)
 
 RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles)
 {
-    host.runStarting();
     m_state.CancelRequested = false;
+    host.runStarting(m_state);
     const int count = int(selectedFiles.size());
     host.setProcessingText(Counter(1, count));
     m_state.resizeRunInfo(count);
@@ -83,15 +83,20 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
 
     RunOutcome outcome = RunOutcome::Failed;
     try {
-        const JobSettings job = host.jobSettings();
-        if (job.ThumbMode)
+        switch (host.jobSettings().runKind()) {
+        case RunKind::Thumbnails:
             outcome = RunThumbnails(host, selectedFiles);
-        else if (job.RenameOnly)
+            break;
+        case RunKind::Rename:
             outcome = RunRename(host, selectedFiles);
-        else if (job.ConvertTo == QLatin1String("No Conversion"))
+            break;
+        case RunKind::Copy:
             outcome = RunCopy(host, selectedFiles);
-        else
+            break;
+        case RunKind::Convert:
             outcome = RunConvert(host, selectedFiles);
+            break;
+        }
     } catch (const std::exception &) {
         outcome = RunOutcome::Failed;
     }
@@ -99,7 +104,7 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
         // A failure leaves the lists as they were before the run's end; show what was written.
         host.refreshFileLists();
         host.setProgress(0, count);
-        host.showMessage(QString::fromLatin1(kErrorDuringProcessing));
+        host.messages().inform(QString::fromLatin1(kErrorDuringProcessing));
     }
     if (m_state.CancelRequested && outcome == RunOutcome::Completed)
         outcome = RunOutcome::Cancelled;
@@ -137,7 +142,7 @@ bool BatchRunner::loadSource(
     if (!size || !LoadPicture(path, picture)) {
         // An unreadable source stops the run as if "Cancel" had been pressed: the user sees the
         // count so far.
-        host.showMessage(QString::fromLatin1(kCouldNotOpen) + entry);
+        host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
         m_state.CancelRequested = true;
         return false;
     }
@@ -333,7 +338,7 @@ RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
             = { ListedSize(oldPath).value_or(0), -1, -1, newPath, newPath };
 
         if (QFileInfo::exists(newPath)) {
-            host.showMessage(QString::fromLatin1(kDuplicateNameStop));
+            host.messages().inform(QString::fromLatin1(kDuplicateNameStop));
             host.refreshFileLists();
             host.setProgress(0, count);
             m_state.CancelRequested = true;

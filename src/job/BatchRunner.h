@@ -34,11 +34,9 @@ public:
     RunState &state() { return m_state; }
     const RunState &state() const { return m_state; }
 
-    /// "Cancel": the run stops after the file in hand.
-    void bCancelOpClick() { m_state.CancelRequested = true; }
-
-    /// Runs the job on `selectedFiles` (bare names in the input folder) and reports the outcome
-    /// line through `host`. Returns how the run ended.
+    /// The run behind "GO": runs the job on `selectedFiles` (bare names in the input folder) and
+    /// reports the outcome line through `host`. The run stops after the file in hand once the
+    /// host sets the run state's CancelRequested. Returns how the run ended.
     RunOutcome bGOClick(RunHost &host, const QStringList &selectedFiles);
 
     /// "Operation complete. N files processed." or "Operation Incomplete. N files processed.".

@@ -9,6 +9,9 @@ namespace pixmaro {
 
 inline constexpr const char *kDefaultFileMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.wmf;*.emf";
 
+/// The run "GO" starts for a job.
+enum class RunKind { Thumbnails, Rename, Copy, Convert };
+
 /// A plain record: numeric fields stay the text typed and are parsed only where a run uses them.
 /// The fields the settings file keeps (folders, resize, sizes, ratio and force flags, target
 /// type, naming option, thumbnail qualifier, JPEG quality, overwrite) and their defaults come
@@ -24,6 +27,9 @@ struct JobSettings : MainWindowSettings {
     const QString &qualifier() const { return ThumbMode ? ThumbQualifier : ImageQualifier; }
     /// Whether the job renames files in their own folder.
     bool renames() const { return !ThumbMode && RenameOnly; }
+    /// The run the job makes: thumbnails; rename; a plain copy when the target type is "No
+    /// Conversion"; otherwise a conversion.
+    RunKind runKind() const;
 
     /// Sets the force flags as the two check boxes do: checking one unchecks the other.
     void setForceWidth(bool on);
