@@ -16,6 +16,10 @@ inline constexpr const char *kCouldNotOpen = "Could not open ";
 inline constexpr const char *kErrorDuringProcessing = "Error during processing!";
 inline constexpr const char *kDuplicateNameStop
     = "Error - duplicate name in folder.  Rename Operation stopped.";
+/// The report of renames the file system refused (%1 is their number); the first few follow,
+/// one per line, with the reasons.
+inline constexpr const char *kRenamesRefused = "%1 files could not be renamed:";
+inline constexpr int kListedRefusals = 10;
 
 /// How a run ended.
 enum class RunOutcome {
@@ -24,6 +28,7 @@ enum class RunOutcome {
     LoadFailed, // a source could not be loaded: "Could not open <name>"
     RenameTargetExists, // a new name was taken: the rename stopped
     RenamesRefused, // the file system refused some renames; the others went on
+    UnknownType, // the target type named no type the program writes: some files got no output
     Failed, // any other failure: "Error during processing!"
 };
 
@@ -41,6 +46,9 @@ public:
 
     /// "Operation complete. N files processed." or "Operation Incomplete. N files processed.".
     static QString OutcomeLine(bool complete, int count);
+    /// The report of a file that got no output because its target type names no type the program
+    /// writes.
+    static QString UnknownTypeMessage(const QString &entry, const QString &convertTo);
 
 private:
     RunOutcome RunThumbnails(RunHost &host, const QStringList &files);
@@ -64,6 +72,7 @@ private:
     RunOutcome finishRun(RunHost &host, int count);
 
     RunState m_state;
+    QString m_untyped; // the first file of the run that got no output for its unknown type
     WorkingBitmap m_working;
     ScratchBitmap m_scratch;
     JpegEncoder m_jpeg;
