@@ -18,7 +18,8 @@ QString ForTerminal(const QString &text)
         } else if (c == u'\n' || c == u'\t') {
             shown += QChar(c);
         } else if (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
-            shown += QStringLiteral("\\x%1").arg(int(c), 2, 16, QLatin1Char('0'));
+            shown
+                += QStringLiteral("\\x") + QString::number(c, 16).toUpper().rightJustified(2, u'0');
         } else {
             shown += QChar(c);
         }

@@ -256,7 +256,7 @@ TEST_F(BatchApp, NamesAndValuesAreShownSafely)
     const Result dry = Batch(
         { "thumbnails", "--dry-run", "-o", "o", "--jpeg-quality", "500", "bell\a\x1b[2J.gif" },
         m_dir.path());
-    EXPECT_EQ(dry.out, "bell\\x07\\x1b[2J.gif -> Thumb001.jpg\n");
+    EXPECT_EQ(dry.out, "bell\\x07\\x1B[2J.gif -> Thumb001.jpg\n");
     EXPECT_EQ(dry.err, "pixmaro-batch: --jpeg-quality was clamped to 100\n");
 }
 

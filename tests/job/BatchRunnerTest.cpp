@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace pixmaro {
 namespace {
@@ -173,11 +174,15 @@ TEST_F(Runs, NoConversionKeepsTheTypesThatCanBeWritten)
     job.ConvertTo = "No Conversion";
     job.NamingOption = 1;
     FakeRunHost host(job);
-    EXPECT_EQ(run(host, { "g.gif", "b.bmp", "j.jpeg", "u.JPG", "m.emf" }), RunOutcome::Completed);
+    // j.jpeg's last three letters name no type: it gets no output, and the run says so.
+    EXPECT_EQ(run(host, { "g.gif", "b.bmp", "j.jpeg", "u.JPG", "m.emf" }), RunOutcome::UnknownType);
     EXPECT_EQ(outputs(), QStringList({ "Thumbb.bmp", "Thumbg.gif", "Thumbm.emf", "Thumbu.jpg" }));
     EXPECT_EQ(runner.state().RunInfo[2].OutputPath, out("Thumbj."));
     EXPECT_EQ(runner.state().ProcessedCount, 4);
-    EXPECT_EQ(host.outcome, "Operation complete. 5 files processed.");
+    EXPECT_EQ(host.outcome, "Operation Incomplete. 4 files processed.");
+    EXPECT_EQ(host.boxes.texts,
+        QStringList { "No file was written for j.jpeg: \"peg\" is not a type Pixmaro writes (jpg, "
+                      "gif, bmp, emf or wmf)." });
     EXPECT_TRUE(test::ReadFile(out("Thumbg.gif")).startsWith("GIF87a"));
 }
 
@@ -279,8 +284,83 @@ TEST_F(Runs, ARefusedRenameIsNotCountedAndTheRunGoesOn)
     };
     EXPECT_EQ(run(host, { "a.jpg", "b.jpg" }), RunOutcome::RenamesRefused);
     EXPECT_EQ(host.outcome, "Operation Incomplete. 1 files processed.");
+    EXPECT_EQ(host.boxes.texts,
+        QStringList { "1 files could not be renamed:\na.jpg -> sub/a.jpg: not a file name" });
     EXPECT_TRUE(QFileInfo::exists(in("a.jpg")));
     EXPECT_TRUE(QFileInfo::exists(in("ok_b.jpg")));
+}
+
+TEST_F(Runs, RenamesNeverLeaveTheFolderOrReplaceAnEntry)
+{
+    test::WriteFile(in("a.jpg"), "a");
+    QDir().mkpath(in("sub"));
+    QDir().mkpath(in("album.jpg"));
+    // A link that points nowhere still takes its name.
+    ASSERT_TRUE(QFile::link("../elsewhere/nothing", in("Image001.jpg")));
+    job.ThumbMode = false;
+    job.RenameOnly = true;
+    FakeRunHost host(job);
+    EXPECT_EQ(run(host, { "a.jpg" }), RunOutcome::RenameTargetExists);
+    EXPECT_EQ(test::ReadFile(in("a.jpg")), "a");
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("elsewhere/nothing")));
+
+    // A qualifier naming a folder is refused, not followed; a folder is not renamed.
+    job.ImageQualifier = "sub/x";
+    FakeRunHost slash(job);
+    EXPECT_EQ(run(slash, { "a.jpg" }), RunOutcome::RenamesRefused);
+    EXPECT_TRUE(QDir(in("sub")).isEmpty());
+    job.ImageQualifier = "Image";
+    FakeRunHost folder(job);
+    EXPECT_EQ(run(folder, { "album.jpg" }), RunOutcome::LoadFailed);
+    EXPECT_EQ(folder.boxes.texts, QStringList { "Could not open album.jpg" });
+    EXPECT_TRUE(QFileInfo(in("album.jpg")).isDir());
+}
+
+TEST_F(Runs, OutputsStayInTheirFolderAndNeedASize)
+{
+    bmp("a.bmp", 1000, 2);
+    QDir().mkpath(out("sub"));
+    job.ThumbQualifier = "sub/";
+    FakeRunHost slash(job);
+    EXPECT_EQ(run(slash, { "a.bmp" }), RunOutcome::Failed);
+    EXPECT_TRUE(QDir(out("sub")).isEmpty());
+
+    // A side that rounds to nothing is one pixel; a maximum of 0 writes nothing at all.
+    job.ThumbQualifier = "Thumb";
+    job.KeepRatio = true;
+    job.MaxWidth = "10";
+    FakeRunHost thin(job);
+    EXPECT_EQ(run(thin, { "a.bmp" }), RunOutcome::Completed);
+    EXPECT_EQ(runner.state().RunInfo[0].ThumbHeight, 1);
+    const QByteArray good = test::ReadFile(out("Thumb001.jpg"));
+    for (const char *width : { "0", "-0" }) {
+        job.MaxWidth = width;
+        FakeRunHost zero(job);
+        EXPECT_EQ(run(zero, { "a.bmp" }), RunOutcome::Failed);
+        EXPECT_EQ(zero.boxes.texts, QStringList { "Error during processing!" });
+    }
+    job.KeepRatio = false;
+    job.MaxWidth = "96";
+    job.MaxHeight = "-5";
+    FakeRunHost negative(job);
+    EXPECT_EQ(run(negative, { "a.bmp" }), RunOutcome::Failed);
+    EXPECT_EQ(test::ReadFile(out("Thumb001.jpg")), good);
+}
+
+TEST_F(Runs, OnlyRegularFilesAreRead)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(in("pipe.jpg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(in("pipe.jpg"), in("link.gif")));
+    FakeRunHost thumbs(job);
+    EXPECT_EQ(run(thumbs, { "link.gif" }), RunOutcome::LoadFailed);
+    EXPECT_EQ(thumbs.boxes.texts, QStringList { "Could not open link.gif" });
+
+    job.ThumbMode = false;
+    job.RenameOnly = false;
+    job.ConvertTo = "No Conversion";
+    FakeRunHost copy(job);
+    EXPECT_EQ(run(copy, { "pipe.jpg" }), RunOutcome::Failed);
+    EXPECT_TRUE(outputs().isEmpty());
 }
 
 TEST_F(Runs, PlainCopiesAreExactAndNeverCopyAFileOntoItself)
