@@ -1,0 +1,230 @@
+// Decoding ahead: worker threads load (and for a conversion encode) the next files of a run while
+// the run's thread finishes the current one; the run takes them strictly in file order.
+#include "job/DecodePool.h"
+
+#include "imaging/Encoders.h"
+#include "imaging/gif/GifWriter.h"
+#include "imaging/metafile/MetafileWriter.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <exception>
+
+namespace pixmaro {
+
+int DefaultDecodeThreads()
+{
+    if (const char *text = std::getenv("PIXMARO_THREADS")) {
+        char *end = nullptr;
+        const long threads = std::strtol(text, &end, 10);
+        if (end != text && *end == '\0' && threads >= 1 && threads <= 64)
+            return int(threads);
+    }
+    return std::max(1, int(std::thread::hardware_concurrency()));
+}
+
+void DecodeFile(const DecodeRequest &request, DecodedFile &file)
+{
+    file.request = request;
+    file.loaded = file.drawn = file.encoded = false;
+    file.width = file.height = 0;
+    file.bytes.clear();
+    file.error.reset();
+
+    RowChooser rows;
+    if (request.plan) {
+        const ThumbnailPlan plan = *request.plan;
+        rows = [plan](int w, int h) { return plan.rowsFor(w, h); };
+    }
+    file.loaded = LoadPicture(request.path, file.picture, rows);
+    if (!file.loaded)
+        return;
+    file.width = file.picture.width();
+    file.height = file.picture.height();
+    const Picture::Kind kind = file.picture.kind();
+    // A metafile is played with fonts and a painter: the run's thread draws it.
+    if (request.target == TargetType::None || !request.encode || kind == Picture::Kind::Wmf
+        || kind == Picture::Kind::Emf)
+        return;
+
+    MoveToBitmap(file.raster, file.picture);
+    file.drawn = true;
+    switch (request.target) {
+    case TargetType::JPG: {
+        QString error;
+        if (std::optional<QByteArray> bytes
+            = CompressJpeg(file.raster, request.jpegQuality, &error))
+            file.bytes = std::move(*bytes);
+        else
+            file.error = error;
+        break;
+    }
+    case TargetType::GIF: {
+        GifEncoder gif;
+        // The raster is not needed after it is compressed: the quantiser never sits beside it.
+        file.error = SaveAsGif(gif, std::move(file.raster));
+        if (!file.error)
+            file.bytes = gif::EncodeGif87a(gif.image());
+        break;
+    }
+    case TargetType::EMF:
+        file.bytes = metafile::RecordEmf(file.raster);
+        break;
+    case TargetType::WMF:
+        file.bytes = metafile::RecordWmf(file.raster);
+        break;
+    case TargetType::BMP: // written from the raster itself
+    case TargetType::None:
+        break;
+    }
+    file.encoded = true;
+}
+
+DecodePool::DecodePool(int threads)
+{
+    if (threads < 2)
+        return;
+    m_workers.reserve(std::size_t(threads));
+    for (int i = 0; i < threads; ++i)
+        m_workers.emplace_back([this] { work(); });
+}
+
+DecodePool::~DecodePool()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_work.notify_all();
+    for (std::thread &worker : m_workers)
+        worker.join();
+}
+
+std::unique_ptr<DecodedFile> DecodePool::spare()
+{
+    if (m_spares.empty())
+        return std::make_unique<DecodedFile>();
+    std::unique_ptr<DecodedFile> file = std::move(m_spares.back());
+    m_spares.pop_back();
+    return file;
+}
+
+void DecodePool::work()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        auto next = m_slots.end();
+        m_work.wait(lock, [&] {
+            if (m_stop)
+                return true;
+            for (next = m_slots.begin(); next != m_slots.end(); ++next) {
+                if (next->second.state == State::Waiting)
+                    return true;
+            }
+            return false;
+        });
+        if (m_stop)
+            return;
+        const int index = next->first;
+        next->second.state = State::InHand;
+        const DecodeRequest request = next->second.request;
+        std::unique_ptr<DecodedFile> file = spare();
+        lock.unlock();
+
+        bool complete = true;
+        try {
+            DecodeFile(request, *file);
+        } catch (const std::exception &) {
+            complete = false;
+        }
+
+        lock.lock();
+        const auto slot = m_slots.find(index);
+        if (slot == m_slots.end() || slot->second.state != State::InHand) {
+            m_spares.push_back(std::move(file)); // no longer wanted
+        } else if (!(slot->second.request == request)) {
+            // Asked for again with other settings while in hand: do it once more.
+            slot->second.state = State::Waiting;
+            m_spares.push_back(std::move(file));
+            m_work.notify_one();
+        } else if (!complete) {
+            m_slots.erase(slot); // the run's thread decodes it and meets the failure itself
+            m_spares.push_back(std::move(file));
+        } else {
+            slot->second.state = State::Done;
+            slot->second.file = std::move(file);
+        }
+        m_done.notify_all();
+    }
+}
+
+void DecodePool::request(int index, const DecodeRequest &request)
+{
+    if (m_workers.empty())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        Slot &slot = m_slots[index];
+        if (slot.state != State::Waiting && slot.request == request)
+            return;
+        slot.request = request;
+        if (slot.state == State::Done) {
+            m_spares.push_back(std::move(slot.file));
+            slot.state = State::Waiting;
+        }
+        // A file in hand keeps going; the worker sees the new request when it is done.
+    }
+    m_work.notify_one();
+}
+
+std::unique_ptr<DecodedFile> DecodePool::take(
+    int index, const DecodeRequest &request, const std::function<void()> &whileWaiting)
+{
+    constexpr auto kPumpInterval = std::chrono::milliseconds(50);
+    std::unique_lock lock(m_mutex);
+    auto pumpAt = std::chrono::steady_clock::now() + kPumpInterval;
+    for (;;) {
+        const auto slot = m_slots.find(index);
+        if (slot == m_slots.end())
+            return nullptr;
+        const bool sameRequest = slot->second.request == request;
+        if (slot->second.state != State::InHand || !sameRequest) {
+            // Done; or no worker started it (the run's thread is as quick); or it was asked for
+            // with settings this turn does not have, and the run decodes it itself.
+            std::unique_ptr<DecodedFile> file = std::move(slot->second.file);
+            const bool usable = slot->second.state == State::Done && sameRequest && file;
+            m_slots.erase(slot);
+            if (usable)
+                return file;
+            if (file)
+                m_spares.push_back(std::move(file));
+            return nullptr;
+        }
+        // In a worker's hands: wait for it, letting the caller's events through meanwhile.
+        if (m_done.wait_until(lock, pumpAt) == std::cv_status::timeout) {
+            if (whileWaiting) {
+                lock.unlock();
+                whileWaiting();
+                lock.lock();
+            }
+            pumpAt = std::chrono::steady_clock::now() + kPumpInterval;
+        }
+    }
+}
+
+bool DecodePool::finished(int index)
+{
+    std::lock_guard lock(m_mutex);
+    const auto slot = m_slots.find(index);
+    return slot != m_slots.end() && slot->second.state == State::Done;
+}
+
+void DecodePool::recycle(std::unique_ptr<DecodedFile> file)
+{
+    if (!file)
+        return;
+    std::lock_guard lock(m_mutex);
+    m_spares.push_back(std::move(file));
+}
+
+} // namespace pixmaro
