@@ -6,6 +6,8 @@
 //   imaging_bench encode FILE      SaveAsJpeg against cjpeg on the same pixels (a 96-pixel
 //                                  thumbnail and the full picture), SaveAsGif of both with its
 //                                  phases
+//   imaging_bench thumbs full|rows FILE...  the thumbnail run's work (load, quality resize to
+//                                  96 px, JPEG q90) on this thread: time, CPU, page faults
 //   imaging_bench rows FILE...     for thumbnails of several sizes, both resize speeds: the rows
 //                                  a JPEG decode keeps against the same rows of a full decode,
 //                                  and the thumbnails made from each (must be identical), with
@@ -295,6 +297,38 @@ int Rows(const QStringList &files)
     return failures == 0 ? 0 : 1;
 }
 
+int Thumbs(bool rows, const QStringList &files)
+{
+    const ThumbnailPlan plan { true, 96, 96, 96, false, false, 1 };
+    const RowChooser chooser = [&plan](int w, int h) { return plan.rowsFor(w, h); };
+    Picture picture;
+    WorkingBitmap working;
+    ScratchBitmap scratch;
+    rusage before {}, after {};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer timer;
+    timer.start();
+    qint64 bytes = 0;
+    for (const QString &file : files) {
+        if (!LoadPicture(file, picture, rows ? chooser : RowChooser()))
+            return 1;
+        const ThumbSize size = plan.sizeFor(picture.width(), picture.height());
+        MoveToBitmap(working, picture);
+        ResizeQuality(working, scratch, size.width, size.height);
+        bytes += CompressJpeg(working, 90, nullptr)->size();
+    }
+    const double wall = double(timer.nsecsElapsed()) / 1e9;
+    getrusage(RUSAGE_SELF, &after);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    std::printf("%s: %lld files, wall %.3f s, cpu %.3f s, minor faults %ld, peak %ld KiB, %lld "
+                "bytes out\n",
+        rows ? "rows" : "full", static_cast<long long>(files.size()), wall,
+        seconds(after.ru_utime) - seconds(before.ru_utime) + seconds(after.ru_stime)
+            - seconds(before.ru_stime),
+        after.ru_minflt - before.ru_minflt, after.ru_maxrss, static_cast<long long>(bytes));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -309,6 +343,8 @@ int main(int argc, char **argv)
         return Encode(args[1]);
     if (args.size() >= 2 && args[0] == "rows")
         return Rows(args.mid(1));
+    if (args.size() >= 3 && args[0] == "thumbs")
+        return Thumbs(args[1] == "rows", args.mid(2));
     if (args.size() == 3 && args[0] == "load") { // one load, for profilers: load full|rows FILE
         Picture picture;
         const ThumbnailPlan plan { true, 96, 96, 96, false, false, 1 };
