@@ -4,19 +4,26 @@
 
 #include "imaging/Resample.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace pixmaro {
 
 ThumbSize ThumbnailPlan::sizeFor(int w, int h) const
 {
-    if (!KeepRatio)
-        return { typedWidth, typedHeight };
-    if (ForceWidth)
-        return ScaleToWidth(w, h, ThumbMax);
-    if (ForceHeight)
-        return ScaleToHeight(w, h, ThumbMax);
-    return FitWithinMax(w, h, ThumbMax);
+    ThumbSize size { typedWidth, typedHeight };
+    if (KeepRatio) {
+        if (ForceWidth)
+            size = ScaleToWidth(w, h, ThumbMax);
+        else if (ForceHeight)
+            size = ScaleToHeight(w, h, ThumbMax);
+        else
+            size = FitWithinMax(w, h, ThumbMax);
+    }
+    // A side that rounds below one pixel is one pixel wide.
+    size.width = std::max(size.width, 1);
+    size.height = std::max(size.height, 1);
+    return size;
 }
 
 std::optional<std::vector<int>> ThumbnailPlan::rowsFor(int w, int h) const

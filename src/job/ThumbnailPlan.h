@@ -23,8 +23,8 @@ struct ThumbnailPlan {
     friend bool operator==(const ThumbnailPlan &, const ThumbnailPlan &) = default;
 
     /// The thumbnail size of a `w` × `h` picture: ScaleToWidth, ScaleToHeight or FitWithinMax
-    /// with ThumbMax when the ratio is kept (Force Width first), else the typed size. Throws as
-    /// those functions do.
+    /// with ThumbMax when the ratio is kept (Force Width first), else the typed size; a side below
+    /// one pixel is one pixel. Throws as those functions do.
     ThumbSize sizeFor(int w, int h) const;
 
     /// The rows of a `w` × `h` raster picture that the resize of its thumbnail reads, ascending;
