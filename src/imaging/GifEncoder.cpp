@@ -18,19 +18,16 @@ std::optional<QString> Encode(GifEncoder &gif, const WorkingBitmap &raster, Work
     if (raster.isEmpty())
         return std::nullopt;
 
-    // The palette comes from libjpeg's quantiser, after one pass through a quality-100 JPEG.
-    QString error;
-    std::optional<QByteArray> jpeg = CompressJpeg(raster, 100, &error);
-    if (!jpeg)
-        return error;
+    // The palette comes from libjpeg's quantiser, after one pass through a quality-100 JPEG. The
+    // compressed picture is read back block by block and each block freed once read.
+    JpegBlocks jpeg;
+    int code = 0;
+    if (!CompressJpegToBlocks(raster, 100, jpeg, &code))
+        return QStringLiteral("JPEG error #%1").arg(code);
     if (release)
         release->clear();
     QuantizedImage quantized;
-    int code = 0;
-    // The compressed picture goes once libjpeg has taken it in: the quantiser keeps its own copy.
-    const auto dropJpeg = [&jpeg] { jpeg.reset(); };
-    if (!DecodeJpegQuantized(reinterpret_cast<const std::uint8_t *>(jpeg->constData()),
-            std::size_t(jpeg->size()), 236, quantized, &code, dropJpeg))
+    if (!DecodeJpegQuantized(std::move(jpeg), 236, quantized, &code))
         return QStringLiteral("JPEG error #%1").arg(code);
 
     gif::Frame frame;

@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <jerror.h>
@@ -344,19 +345,59 @@ bool DecodeJpegFile(const QString &path, WorkingBitmap &out, const RowChooser &r
 
 namespace {
 
+// A libjpeg data source over JpegBlocks that frees each block once it has been read.
+struct BlockSource {
+    jpeg_source_mgr manager; // first: libjpeg sees a pointer to it
+    JpegBlocks *data;
+    std::size_t next = 0; // the block to give next
+    JOCTET endOfImage[2] = { 0xFF, JPEG_EOI };
+};
+
+boolean NextBlock(j_decompress_ptr info)
+{
+    auto *source = reinterpret_cast<BlockSource *>(info->src);
+    JpegBlocks &data = *source->data;
+    if (source->next > 0)
+        data.blocks[source->next - 1].reset(); // read: its memory goes
+    const std::size_t start = source->next * JpegBlocks::kBlockSize;
+    if (source->next >= data.blocks.size() || start >= data.size) {
+        // The end of the data: an end-of-image marker, as libjpeg's own sources give.
+        WARNMS(info, JWRN_JPEG_EOF);
+        source->manager.next_input_byte = source->endOfImage;
+        source->manager.bytes_in_buffer = 2;
+        return TRUE;
+    }
+    source->manager.next_input_byte = data.blocks[source->next].get();
+    source->manager.bytes_in_buffer = std::min(JpegBlocks::kBlockSize, data.size - start);
+    ++source->next;
+    return TRUE;
+}
+
+void SkipInBlocks(j_decompress_ptr info, long count)
+{
+    jpeg_source_mgr *source = info->src;
+    if (count <= 0)
+        return;
+    while (count > long(source->bytes_in_buffer)) {
+        count -= long(source->bytes_in_buffer);
+        NextBlock(info);
+    }
+    source->next_input_byte += count;
+    source->bytes_in_buffer -= std::size_t(count);
+}
+
 struct QuantizeState {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
 };
 
-// The libjpeg objects live in the caller's QuantizeState: only this frame holds the jump target.
-bool Quantize(QuantizeState &s, const std::uint8_t *data, std::size_t size, int colors,
-    QuantizedImage &out, const std::function<void()> &release)
+// The libjpeg objects live in the caller's QuantizeState, the data source set up by the caller:
+// only this frame holds the jump target.
+bool Quantize(QuantizeState &s, int colors, QuantizedImage &out)
 {
     jpeg_decompress_struct &info = s.info;
     if (setjmp(s.errors.jump))
         return false;
-    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
     if (!SizeAllowed(info.image_width, info.image_height)) {
         info.err->msg_code = JERR_IMAGE_TOO_BIG;
@@ -370,15 +411,8 @@ bool Quantize(QuantizeState &s, const std::uint8_t *data, std::size_t size, int 
     info.desired_number_of_colors = colors;
     info.two_pass_quantize = TRUE;
     info.dither_mode = JDITHER_FS;
-    // The first pass, which chooses the palette, runs here and takes in all of the data.
+    // The first pass, which chooses the palette, runs here.
     jpeg_start_decompress(&info);
-    if (release) {
-        // From here libjpeg reads only its own copy of the picture: the source must not be
-        // touched again, so the decoder is abandoned after the last row rather than finished.
-        info.src->next_input_byte = nullptr;
-        info.src->bytes_in_buffer = 0;
-        release();
-    }
 
     out.width = int(info.output_width);
     out.height = int(info.output_height);
@@ -394,23 +428,47 @@ bool Quantize(QuantizeState &s, const std::uint8_t *data, std::size_t size, int 
         for (int c = 0; c < 3; ++c)
             out.colors[std::size_t(i)][std::size_t(c)] = info.colormap[c][i];
     }
-    if (!release)
-        jpeg_finish_decompress(&info);
+    jpeg_finish_decompress(&info);
     return true;
 }
 
 } // namespace
 
-bool DecodeJpegQuantized(const std::uint8_t *data, std::size_t size, int colors,
-    QuantizedImage &out, int *errorCode, const std::function<void()> &release)
+bool DecodeJpegQuantized(
+    const std::uint8_t *data, std::size_t size, int colors, QuantizedImage &out, int *errorCode)
 {
     QuantizeState s;
     s.info.err = InstallJpegErrorManager(s.errors);
     jpeg_create_decompress(&s.info);
-    const bool ok = Quantize(s, data, size, colors, out, release);
+    jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
+    const bool ok = Quantize(s, colors, out);
     if (!ok && errorCode)
         *errorCode = s.errors.code;
     jpeg_destroy_decompress(&s.info);
+    return ok;
+}
+
+bool DecodeJpegQuantized(JpegBlocks &&data, int colors, QuantizedImage &out, int *errorCode)
+{
+    QuantizeState s;
+    BlockSource source;
+    source.data = &data;
+    source.manager.init_source = InitSource;
+    source.manager.fill_input_buffer = NextBlock;
+    source.manager.skip_input_data = SkipInBlocks;
+    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.term_source = TermSource;
+    source.manager.next_input_byte = nullptr;
+    source.manager.bytes_in_buffer = 0;
+    s.info.err = InstallJpegErrorManager(s.errors);
+    jpeg_create_decompress(&s.info);
+    s.info.src = &source.manager;
+    const bool ok = Quantize(s, colors, out);
+    if (!ok && errorCode)
+        *errorCode = s.errors.code;
+    jpeg_destroy_decompress(&s.info);
+    data.blocks.clear();
+    data.size = 0;
     return ok;
 }
 

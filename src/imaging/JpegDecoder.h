@@ -2,6 +2,7 @@
 // or only the rows a resize reads.
 #pragma once
 
+#include "imaging/JpegBlocks.h"
 #include "imaging/WorkingBitmap.h"
 
 #include <QString>
@@ -82,10 +83,12 @@ struct QuantizedImage {
 
 /// Decodes a colour JPEG through libjpeg's colour quantiser: `colors` colours at most, two-pass
 /// (a palette chosen from the whole picture) with Floyd-Steinberg dithering, accurate integer DCT,
-/// fancy upsampling and block smoothing. `release`, when given, is called once libjpeg has taken
-/// in all of the compressed data (before the second pass), so the caller may free it early.
-/// Returns false on any library error, setting `errorCode` to libjpeg's message code.
-bool DecodeJpegQuantized(const std::uint8_t *data, std::size_t size, int colors,
-    QuantizedImage &out, int *errorCode, const std::function<void()> &release = {});
+/// fancy upsampling and block smoothing. Returns false on any library error, setting `errorCode`
+/// to libjpeg's message code.
+bool DecodeJpegQuantized(
+    const std::uint8_t *data, std::size_t size, int colors, QuantizedImage &out, int *errorCode);
+/// As above, from JPEG data in blocks that are freed as soon as libjpeg has read them: the
+/// compressed picture never sits whole beside the quantiser's own copy. `data` is empty after.
+bool DecodeJpegQuantized(JpegBlocks &&data, int colors, QuantizedImage &out, int *errorCode);
 
 } // namespace pixmaro

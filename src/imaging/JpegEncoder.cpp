@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <jerror.h>
 #include <jpeglib.h>
 
 namespace pixmaro {
@@ -20,12 +22,12 @@ struct CompressState {
 };
 
 // The libjpeg objects live in the caller's CompressState: only this frame holds the jump target.
+// The destination is set up by the caller.
 bool Compress(CompressState &s, const WorkingBitmap &raster, int quality)
 {
     jpeg_compress_struct &info = s.info;
     if (setjmp(s.errors.jump))
         return false;
-    jpeg_mem_dest(&info, &s.buffer, &s.size);
     info.image_width = JDIMENSION(raster.width());
     info.image_height = JDIMENSION(raster.height());
     info.input_components = 3;
@@ -51,6 +53,7 @@ std::optional<QByteArray> CompressJpeg(const WorkingBitmap &raster, int quality,
     CompressState s;
     s.info.err = InstallJpegErrorManager(s.errors);
     jpeg_create_compress(&s.info);
+    jpeg_mem_dest(&s.info, &s.buffer, &s.size);
     const bool ok = Compress(s, raster, quality);
     jpeg_destroy_compress(&s.info);
     std::optional<QByteArray> bytes;
@@ -60,6 +63,82 @@ std::optional<QByteArray> CompressJpeg(const WorkingBitmap &raster, int quality,
         *error = QStringLiteral("JPEG error #%1").arg(s.errors.code);
     std::free(s.buffer);
     return bytes;
+}
+
+namespace {
+
+// A libjpeg destination appending to JpegBlocks.
+struct BlockDestination {
+    jpeg_destination_mgr manager; // first: libjpeg sees a pointer to it
+    JpegBlocks *out;
+};
+
+// Adds a block; when it cannot be had, the error handler jumps (no exception crosses libjpeg).
+void NextBlock(j_compress_ptr info)
+{
+    auto *d = reinterpret_cast<BlockDestination *>(info->dest);
+    bool ok = true;
+    try {
+        d->out->blocks.emplace_back(new std::uint8_t[JpegBlocks::kBlockSize]);
+    } catch (const std::exception &) {
+        ok = false;
+    }
+    if (!ok) {
+        info->err->msg_code = JERR_OUT_OF_MEMORY;
+        info->err->error_exit(reinterpret_cast<j_common_ptr>(info));
+    }
+    d->manager.next_output_byte = d->out->blocks.back().get();
+    d->manager.free_in_buffer = JpegBlocks::kBlockSize;
+}
+
+void StartBlocks(j_compress_ptr info)
+{
+    auto *d = reinterpret_cast<BlockDestination *>(info->dest);
+    d->out->blocks.clear();
+    d->out->size = 0;
+    NextBlock(info);
+}
+
+boolean BlockFull(j_compress_ptr info)
+{
+    auto *d = reinterpret_cast<BlockDestination *>(info->dest);
+    d->out->size += JpegBlocks::kBlockSize;
+    NextBlock(info);
+    return TRUE;
+}
+
+void EndBlocks(j_compress_ptr info)
+{
+    auto *d = reinterpret_cast<BlockDestination *>(info->dest);
+    d->out->size += JpegBlocks::kBlockSize - d->manager.free_in_buffer;
+}
+
+} // namespace
+
+bool CompressJpegToBlocks(const WorkingBitmap &raster, int quality, JpegBlocks &out, int *errorCode)
+{
+    out.blocks.clear();
+    out.size = 0;
+    if (raster.isEmpty())
+        return true;
+    CompressState s;
+    BlockDestination destination;
+    destination.manager.init_destination = StartBlocks;
+    destination.manager.empty_output_buffer = BlockFull;
+    destination.manager.term_destination = EndBlocks;
+    destination.out = &out;
+    s.info.err = InstallJpegErrorManager(s.errors);
+    jpeg_create_compress(&s.info);
+    s.info.dest = &destination.manager;
+    const bool ok = Compress(s, raster, quality);
+    jpeg_destroy_compress(&s.info);
+    if (!ok) {
+        out.blocks.clear();
+        out.size = 0;
+        if (errorCode)
+            *errorCode = s.errors.code;
+    }
+    return ok;
 }
 
 void JpegEncoder::setImage(const WorkingBitmap &raster, int quality)

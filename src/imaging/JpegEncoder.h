@@ -1,6 +1,7 @@
 // The JPEG encoder object: a quality and the raster to compress when the file is saved.
 #pragma once
 
+#include "imaging/JpegBlocks.h"
 #include "imaging/WorkingBitmap.h"
 
 #include <QByteArray>
@@ -9,6 +10,11 @@
 #include <optional>
 
 namespace pixmaro {
+
+/// Compresses `raster` as CompressJpeg does, into `out`. Returns false on a library error,
+/// setting `errorCode` to libjpeg's message code.
+bool CompressJpegToBlocks(
+    const WorkingBitmap &raster, int quality, JpegBlocks &out, int *errorCode);
 
 /// Compresses `raster` with libjpeg: RGB in, the library's defaults (JFIF, default subsampling,
 /// standard Huffman tables, baseline) with its quality scaling at `quality`, baseline tables

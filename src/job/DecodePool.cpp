@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <exception>
-#include <malloc.h>
 
 namespace pixmaro {
 
@@ -81,26 +80,8 @@ void DecodeFile(const DecodeRequest &request, DecodedFile &file)
     file.encoded = true;
 }
 
-namespace {
-
-// libjpeg takes the large buffers of a progressive picture (its coefficients, up to some tens of
-// MiB) fresh for every file. Left to itself the C library maps such blocks from the system and
-// unmaps them on release, so every file pays for the same pages again. A run keeps them in the
-// heap instead: the memory of the largest file so far is reused by the next ones.
-void KeepLargeBuffersBetweenFiles()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        mallopt(M_MMAP_THRESHOLD, 128 << 20);
-        mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    });
-}
-
-} // namespace
-
 DecodePool::DecodePool(int threads)
 {
-    KeepLargeBuffersBetweenFiles();
     if (threads < 2)
         return;
     m_workers.reserve(std::size_t(threads));
@@ -229,6 +210,12 @@ std::unique_ptr<DecodedFile> DecodePool::take(
             pumpAt = std::chrono::steady_clock::now() + kPumpInterval;
         }
     }
+}
+
+std::unique_ptr<DecodedFile> DecodePool::spareFile()
+{
+    std::lock_guard lock(m_mutex);
+    return spare();
 }
 
 bool DecodePool::finished(int index)

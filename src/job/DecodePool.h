@@ -90,6 +90,9 @@ public:
     bool finished(int index);
     /// Hands a file's memory back for a later file.
     void recycle(std::unique_ptr<DecodedFile> file);
+    /// A file object for the run's own thread to decode into, with the memory of an earlier file
+    /// where one was handed back.
+    std::unique_ptr<DecodedFile> spareFile();
 
 private:
     enum class State { Waiting, InHand, Done };
