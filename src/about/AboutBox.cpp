@@ -1,0 +1,135 @@
+// The about box: the product and its version, a picture that cross-fades into a second picture when
+// the mouse touches it, then rolling credits.
+#include "about/AboutBox.h"
+
+#include "about/CreditsPanel.h"
+#include "about/CrossFadePicture.h"
+#include "about/Label3D.h"
+#include "about/UrlLabel.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pixmaro {
+
+const QString AboutBox::kCaption = QStringLiteral("About Pixmaro");
+const QString AboutBox::kTitle = QStringLiteral("Pixmaro V1.5");
+const QString AboutBox::kAddress = QStringLiteral("https://pixmaro.example.org/");
+
+QStringList AboutBox::CreditsLines()
+{
+    return {
+        QStringLiteral("Pixmaro V1.5"),
+        QString(),
+        QStringLiteral("Thumbnails, renaming, copying"),
+        QStringLiteral("and converting for a whole folder"),
+        QStringLiteral("of pictures, and an HTML gallery"),
+        QStringLiteral("to show them in."),
+        QString(),
+        QStringLiteral("Design and programming"),
+        QStringLiteral("The Pixmaro developers"),
+        QString(),
+        QStringLiteral("Pictures and cross-fade"),
+        QStringLiteral("made for Pixmaro"),
+        QString(),
+        QStringLiteral("This software is based in part on the"),
+        QStringLiteral("work of the Independent JPEG Group."),
+        QString(),
+        QStringLiteral("Thank you for using Pixmaro!"),
+        QStringLiteral("Have fun with your pictures."),
+    };
+}
+
+AboutBox::AboutBox(QWidget *parent, Shell &shell)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfAbout"));
+    setWindowTitle(kCaption);
+    // A fixed dialog border: the client area keeps its size.
+    setFixedSize(361, 222);
+    setSizeGripEnabled(false);
+
+    m_sp = new CreditsPanel(this);
+    m_sp->setObjectName(QStringLiteral("SP"));
+    m_sp->setGeometry(16, 8, 329, 113);
+    m_sp->setLines(CreditsLines());
+    m_sp->setAccessibleName(QStringLiteral("Credits"));
+
+    m_velkFade1 = new CrossFadePicture(m_sp);
+    m_velkFade1->setObjectName(QStringLiteral("VelkFade1"));
+    m_velkFade1->setGeometry(88, 5, 160, 102);
+    m_velkFade1->setBlendRate(54);
+    m_velkFade1->setMsecPerFrame(24);
+    m_velkFade1->setStretchToFit(false);
+    FadePicture picture;
+    picture.load(QStringLiteral(":/about/FadeFrom.jpg"));
+    m_velkFade1->setPicFrom(picture);
+    picture.load(QStringLiteral(":/about/FadeTo.jpg"));
+    m_velkFade1->setPicTo(picture);
+    m_velkFade1->setAccessibleName(QStringLiteral("Pixmaro picture"));
+
+    m_dxfLabel1 = new Label3D(kTitle, this);
+    m_dxfLabel1->setObjectName(QStringLiteral("dxfLabel1"));
+    m_dxfLabel1->setGeometry(0, 128, 361, 33);
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setStyleHint(QFont::Serif);
+    title.setBold(true);
+    title.setPixelSize(32);
+    m_dxfLabel1->setFont(title);
+    m_dxfLabel1->setDepth(3);
+    m_dxfLabel1->setShadowColor(Qt::gray);
+
+    m_urlLabel1 = new UrlLabel(kAddress, shell, this);
+    m_urlLabel1->setObjectName(QStringLiteral("URLLabel1"));
+    m_urlLabel1->move(128, 168);
+    m_urlLabel1->adjustSize();
+
+    m_bitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    m_bitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    m_bitBtn1->setGeometry(143, 192, 75, 25);
+    m_bitBtn1->setDefault(true);
+    connect(m_bitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_rollDelay.setSingleShot(true);
+    m_rollDelay.setInterval(kRollDelayMsec);
+    connect(&m_rollDelay, &QTimer::timeout, this, &AboutBox::startRoll);
+    connect(m_velkFade1, &CrossFadePicture::OnMouseEnter, this, &AboutBox::VelkFade1MouseEnter);
+    connect(m_velkFade1, &CrossFadePicture::OnEnd, this, &AboutBox::VelkFade1End);
+    connect(m_sp, &CreditsPanel::OnStopPlay, this, &AboutBox::SPStopPlay);
+}
+
+void AboutBox::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void AboutBox::VelkFade1MouseEnter()
+{
+    // The control ignores a request while its pass runs.
+    m_velkFade1->Blend();
+}
+
+void AboutBox::VelkFade1End()
+{
+    // One roll per fade: a further end while the roll waits or runs starts nothing.
+    if (m_rollDelay.isActive() || m_sp->isPlaying())
+        return;
+    m_rollDelay.start();
+}
+
+void AboutBox::startRoll()
+{
+    m_velkFade1->hide();
+    m_sp->Play();
+}
+
+void AboutBox::SPStopPlay()
+{
+    m_velkFade1->Reset();
+    m_velkFade1->show();
+}
+
+} // namespace pixmaro
