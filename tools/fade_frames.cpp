@@ -53,7 +53,8 @@ int main(int argc, char **argv)
     int frame = 0;
     bool failed = false;
     QObject::connect(&fade, &CrossFadePicture::framePainted, [&](CrossFadePicture *sender) {
-        const QString path = QStringLiteral("%1/frame%2.png").arg(folder).arg(frame++, 4, 10, u'0');
+        const QString path
+            = QStringLiteral("%1/frame%2.png").arg(folder).arg(frame++, 4, 10, QChar(u'0'));
         if (!sender->displayImage().save(path))
             failed = true;
     });

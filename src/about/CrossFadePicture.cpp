@@ -163,8 +163,12 @@ void CrossFadePicture::Reset()
 
 QImage CrossFadePicture::displayImage() const
 {
-    std::lock_guard lock(m_mutex);
-    return ImageOf(m_displayBuffer).convertToFormat(QImage::Format_RGB32);
+    WorkingBitmap copy;
+    {
+        std::lock_guard lock(m_mutex);
+        copy.copyFrom(m_displayBuffer);
+    }
+    return ImageOf(copy).convertToFormat(QImage::Format_RGB32);
 }
 
 void CrossFadePicture::paintEvent(QPaintEvent *)

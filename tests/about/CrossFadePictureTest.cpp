@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -151,6 +152,27 @@ TEST(CrossFadePicture, ForwardPassShowsEveryWeightFromStartToTarget)
     EXPECT_TRUE(AllPixels(fade->displayImage(), qRgb(255, 255, 255)));
     fade->Reset();
     EXPECT_TRUE(AllPixels(fade->displayImage(), qRgb(0, 0, 0)));
+}
+
+// The user-interface thread may read the display at any moment of a pass: it sees whole frames.
+TEST(CrossFadePicture, TheDisplayReadDuringAPassIsAlwaysAWholeFrame)
+{
+    auto fade = QuickControl(64, 64);
+    fade->setBlendRate(300);
+    Recorder events;
+    events.watch(*fade);
+    int reads = 0, torn = 0;
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
+        const QImage image = fade->displayImage();
+        ++reads;
+        torn += !AllPixels(image, image.pixel(0, 0));
+    });
+    reader.start(0);
+    fade->Blend();
+    ASSERT_TRUE(WaitUntil([&] { return events.ends == 1; }));
+    EXPECT_GT(reads, 0);
+    EXPECT_EQ(torn, 0);
 }
 
 TEST(CrossFadePicture, BlendDuringAPassIsIgnoredAndFromOnEndStartsANewPass)
