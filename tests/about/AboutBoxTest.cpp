@@ -3,10 +3,10 @@
 
 #include "about/CreditsPanel.h"
 #include "about/CrossFadePicture.h"
-#include "about/FakeShell.h"
 #include "about/Label3D.h"
 #include "about/UrlLabel.h"
 #include "about/Waiting.h"
+#include "support/FakeShell.h"
 #include "support/Screenshots.h"
 
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@ void MouseEnters(QWidget *widget)
 
 TEST(AboutBox, ControlsAndSettings)
 {
-    test::RecordingShell shell;
+    test::FakeShell shell;
     AboutBox box(nullptr, shell);
     EXPECT_EQ(box.objectName(), QStringLiteral("TfAbout"));
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About Pixmaro"));
@@ -65,7 +65,7 @@ TEST(AboutBox, ControlsAndSettings)
 
 TEST(AboutBox, TheLinkOpensTheAddressThroughTheShell)
 {
-    test::RecordingShell shell;
+    test::FakeShell shell;
     AboutBox box(nullptr, shell);
     box.show();
     auto *url = box.findChild<UrlLabel *>(QStringLiteral("URLLabel1"));
@@ -79,13 +79,14 @@ TEST(AboutBox, TheLinkOpensTheAddressThroughTheShell)
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
         Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(url, &press);
-    EXPECT_EQ(shell.opened, QStringList { AboutBox::kAddress });
-    EXPECT_EQ(shell.other, 0);
+    const std::vector<test::FakeShell::Call> want { { QStringLiteral("open"),
+        { AboutBox::kAddress } } };
+    EXPECT_EQ(shell.calls, want);
 }
 
 TEST(AboutBox, FadePauseRollAndBackToTheFirstPicture)
 {
-    test::RecordingShell shell;
+    test::FakeShell shell;
     AboutBox box(nullptr, shell);
     box.show();
     CrossFadePicture *fade = box.VelkFade1();
@@ -158,7 +159,7 @@ TEST(AboutBox, TheRollStepsEveryThirtyMillisecondsAndShowsItsChildrenAgain)
 
 TEST(AboutBox, ClosingTheProgramDuringAFadeOrARollIsSafe)
 {
-    test::RecordingShell shell;
+    test::FakeShell shell;
     for (bool duringRoll : { false, true }) {
         auto box = std::make_unique<AboutBox>(nullptr, shell);
         box->show();
