@@ -121,6 +121,7 @@ TEST(CrossFadePicture, DefaultsAndClamps)
 TEST(CrossFadePicture, AssigningAPictureResetsOnceAlsoWhenItResizesTheControl)
 {
     CrossFadePicture fade;
+    fade.show(); // a shown control gets its resize event at once, inside the render
     fade.setStretchToFit(false);
     Recorder events;
     events.watch(fade);
@@ -137,6 +138,8 @@ TEST(CrossFadePicture, AssigningAPictureResetsOnceAlsoWhenItResizesTheControl)
 TEST(CrossFadePicture, ForwardPassShowsEveryWeightFromStartToTarget)
 {
     auto fade = QuickControl();
+    fade->setMsecPerFrame(-40); // stored as it is; a pause below 0 is no pause
+    EXPECT_EQ(fade->MsecPerFrame(), -40);
     Recorder events;
     events.watch(*fade);
     fade->Blend();
@@ -204,6 +207,7 @@ TEST(CrossFadePicture, ReverseBlendRestoresEverythingAndKeepsTheSize)
     fade->setBlendRate(3);
     fade->setAutoReverse(true);
     fade->setSwapOnReverse(false);
+    fade->setSwapDelay(-1);
     const QImage start = fade->displayImage();
     Recorder events;
     events.watch(*fade);
