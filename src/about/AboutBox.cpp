@@ -50,53 +50,53 @@ AboutBox::AboutBox(QWidget *parent, Shell &shell)
     setFixedSize(361, 222);
     setSizeGripEnabled(false);
 
-    m_sp = new CreditsPanel(this);
-    m_sp->setObjectName(QStringLiteral("SP"));
-    m_sp->setGeometry(16, 8, 329, 113);
-    m_sp->setLines(CreditsLines());
-    m_sp->setAccessibleName(QStringLiteral("Credits"));
+    SP = new CreditsPanel(this);
+    SP->setObjectName(QStringLiteral("SP"));
+    SP->setGeometry(16, 8, 329, 113);
+    SP->setLines(CreditsLines());
+    SP->setAccessibleName(QStringLiteral("Credits"));
 
-    m_velkFade1 = new CrossFadePicture(m_sp);
-    m_velkFade1->setObjectName(QStringLiteral("VelkFade1"));
-    m_velkFade1->setGeometry(88, 5, 160, 102);
-    m_velkFade1->setBlendRate(54);
-    m_velkFade1->setMsecPerFrame(24);
-    m_velkFade1->setStretchToFit(false);
+    VelkFade1 = new CrossFadePicture(SP);
+    VelkFade1->setObjectName(QStringLiteral("VelkFade1"));
+    VelkFade1->setGeometry(88, 5, 160, 102);
+    VelkFade1->setBlendRate(54);
+    VelkFade1->setMsecPerFrame(24);
+    VelkFade1->setStretchToFit(false);
     FadePicture picture;
     picture.load(QStringLiteral(":/about/FadeFrom.jpg"));
-    m_velkFade1->setPicFrom(picture);
+    VelkFade1->setPicFrom(picture);
     picture.load(QStringLiteral(":/about/FadeTo.jpg"));
-    m_velkFade1->setPicTo(picture);
-    m_velkFade1->setAccessibleName(QStringLiteral("Pixmaro picture"));
+    VelkFade1->setPicTo(picture);
+    VelkFade1->setAccessibleName(QStringLiteral("Pixmaro picture"));
 
-    m_dxfLabel1 = new Label3D(kTitle, this);
-    m_dxfLabel1->setObjectName(QStringLiteral("dxfLabel1"));
-    m_dxfLabel1->setGeometry(0, 128, 361, 33);
+    dxfLabel1 = new Label3D(kTitle, this);
+    dxfLabel1->setObjectName(QStringLiteral("dxfLabel1"));
+    dxfLabel1->setGeometry(0, 128, 361, 33);
     QFont title(QStringLiteral("Times New Roman"));
     title.setStyleHint(QFont::Serif);
     title.setBold(true);
     title.setPixelSize(32);
-    m_dxfLabel1->setFont(title);
-    m_dxfLabel1->setDepth(3);
-    m_dxfLabel1->setShadowColor(Qt::gray);
+    dxfLabel1->setFont(title);
+    dxfLabel1->setDepth(3);
+    dxfLabel1->setShadowColor(Qt::gray);
 
-    m_urlLabel1 = new UrlLabel(kAddress, shell, this);
-    m_urlLabel1->setObjectName(QStringLiteral("URLLabel1"));
-    m_urlLabel1->move(128, 168);
-    m_urlLabel1->adjustSize();
+    URLLabel1 = new UrlLabel(kAddress, shell, this);
+    URLLabel1->setObjectName(QStringLiteral("URLLabel1"));
+    URLLabel1->move(128, 168);
+    URLLabel1->adjustSize();
 
-    m_bitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    m_bitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    m_bitBtn1->setGeometry(143, 192, 75, 25);
-    m_bitBtn1->setDefault(true);
-    connect(m_bitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(143, 192, 75, 25);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
     m_rollDelay.setSingleShot(true);
     m_rollDelay.setInterval(kRollDelayMsec);
     connect(&m_rollDelay, &QTimer::timeout, this, &AboutBox::startRoll);
-    connect(m_velkFade1, &CrossFadePicture::OnMouseEnter, this, &AboutBox::VelkFade1MouseEnter);
-    connect(m_velkFade1, &CrossFadePicture::OnEnd, this, &AboutBox::VelkFade1End);
-    connect(m_sp, &CreditsPanel::OnStopPlay, this, &AboutBox::SPStopPlay);
+    connect(VelkFade1, &CrossFadePicture::OnMouseEnter, this, &AboutBox::VelkFade1MouseEnter);
+    connect(VelkFade1, &CrossFadePicture::OnEnd, this, &AboutBox::VelkFade1End);
+    connect(SP, &CreditsPanel::OnStopPlay, this, &AboutBox::SPStopPlay);
 }
 
 void AboutBox::showEvent(QShowEvent *event)
@@ -109,27 +109,27 @@ void AboutBox::showEvent(QShowEvent *event)
 void AboutBox::VelkFade1MouseEnter()
 {
     // The control ignores a request while its pass runs.
-    m_velkFade1->Blend();
+    VelkFade1->Blend();
 }
 
 void AboutBox::VelkFade1End()
 {
     // One roll per fade: a further end while the roll waits or runs starts nothing.
-    if (m_rollDelay.isActive() || m_sp->isPlaying())
+    if (m_rollDelay.isActive() || SP->isPlaying())
         return;
     m_rollDelay.start();
 }
 
 void AboutBox::startRoll()
 {
-    m_velkFade1->hide();
-    m_sp->Play();
+    VelkFade1->hide();
+    SP->Play();
 }
 
 void AboutBox::SPStopPlay()
 {
-    m_velkFade1->Reset();
-    m_velkFade1->show();
+    VelkFade1->Reset();
+    VelkFade1->show();
 }
 
 } // namespace pixmaro

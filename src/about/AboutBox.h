@@ -33,8 +33,7 @@ public:
     /// The credits text, one entry per line.
     static QStringList CreditsLines();
 
-    CreditsPanel *SP() const { return m_sp; }
-    CrossFadePicture *VelkFade1() const { return m_velkFade1; }
+    /// Whether the credits roll waits for its start after a fade.
     bool isRollPending() const { return m_rollDelay.isActive(); }
 
 protected:
@@ -46,11 +45,11 @@ private:
     void startRoll();
     void SPStopPlay();
 
-    CreditsPanel *m_sp;
-    CrossFadePicture *m_velkFade1;
-    Label3D *m_dxfLabel1;
-    UrlLabel *m_urlLabel1;
-    QPushButton *m_bitBtn1;
+    CreditsPanel *SP;
+    CrossFadePicture *VelkFade1;
+    Label3D *dxfLabel1;
+    UrlLabel *URLLabel1;
+    QPushButton *BitBtn1;
     QTimer m_rollDelay;
 };
 

@@ -131,17 +131,17 @@ void CrossFadePicture::render()
     {
         std::lock_guard lock(m_mutex);
         try {
-            rendered = RenderFadeBuffers(scene(), size(), m_displayBuffer, m_targetBuffer);
+            rendered = RenderFadeBuffers(scene(), size(), DisplayBuffer, TargetBuffer);
         } catch (const RasterTooLarge &) {
             // A control beyond the raster limit shows nothing rather than failing in an event.
-            m_displayBuffer.clear();
-            m_targetBuffer.clear();
+            DisplayBuffer.clear();
+            TargetBuffer.clear();
             rendered = size();
         }
         // A pass running on the start raster keeps its content while the size holds; a new size
         // ends the pass at its next step.
-        if (!SameSize(m_startBuffer, QSize(m_displayBuffer.width(), m_displayBuffer.height())))
-            m_startBuffer.resize(m_displayBuffer.width(), m_displayBuffer.height());
+        if (!SameSize(StartBuffer, QSize(DisplayBuffer.width(), DisplayBuffer.height())))
+            StartBuffer.resize(DisplayBuffer.width(), DisplayBuffer.height());
     }
     m_renderedSize = rendered;
     if (rendered != size()) {
@@ -166,7 +166,7 @@ QImage CrossFadePicture::displayImage() const
     WorkingBitmap copy;
     {
         std::lock_guard lock(m_mutex);
-        copy.copyFrom(m_displayBuffer);
+        copy.copyFrom(DisplayBuffer);
     }
     return ImageOf(copy).convertToFormat(QImage::Format_RGB32);
 }
@@ -176,7 +176,7 @@ void CrossFadePicture::paintEvent(QPaintEvent *)
     QPainter painter(this);
     // The lock keeps a frame from being painted while the worker is still writing it.
     std::lock_guard lock(m_mutex);
-    painter.drawImage(0, 0, ImageOf(m_displayBuffer));
+    painter.drawImage(0, 0, ImageOf(DisplayBuffer));
 }
 
 void CrossFadePicture::resizeEvent(QResizeEvent *event)
@@ -226,6 +226,16 @@ void CrossFadePicture::Blend()
     m_worker = std::thread(&CrossFadePicture::runForward, this, m_forwardSettings);
 }
 
+void CrossFadePicture::StartUnBlend()
+{
+    startReverse(false);
+}
+
+void CrossFadePicture::StartUnDissolve()
+{
+    startReverse(true);
+}
+
 void CrossFadePicture::startReverse(bool dissolve)
 {
     joinWorker();
@@ -263,8 +273,8 @@ void CrossFadePicture::serviceWorker()
             return;
         {
             std::lock_guard lock(m_mutex);
-            m_startBuffer.copyFrom(m_displayBuffer);
-            m_passSize = QSize(m_displayBuffer.width(), m_displayBuffer.height());
+            StartBuffer.copyFrom(DisplayBuffer);
+            m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
         }
         break;
     case Request::PrepareReverse:
@@ -277,8 +287,8 @@ void CrossFadePicture::serviceWorker()
         }
         {
             std::lock_guard lock(m_mutex);
-            m_startBuffer.copyFrom(m_displayBuffer);
-            m_passSize = QSize(m_displayBuffer.width(), m_displayBuffer.height());
+            StartBuffer.copyFrom(DisplayBuffer);
+            m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
         }
         break;
     case Request::Repaint:
@@ -295,8 +305,12 @@ void CrossFadePicture::serviceWorker()
         // before OnEnd, so its handler may start a new pass or destroy the control.
         joinWorker();
         m_pass = Pass::None;
-        if (outcome == Outcome::Completed && m_forwardSettings.autoReverse)
-            startReverse(m_forwardSettings.swapOnReverse);
+        if (outcome == Outcome::Completed && m_forwardSettings.autoReverse) {
+            if (m_forwardSettings.swapOnReverse)
+                StartUnDissolve();
+            else
+                StartUnBlend();
+        }
         Q_EMIT OnEnd(this);
         return;
     }
@@ -347,8 +361,8 @@ bool CrossFadePicture::pause(std::int64_t msec)
 
 bool CrossFadePicture::passSizeHolds() const
 {
-    return SameSize(m_displayBuffer, m_passSize) && SameSize(m_targetBuffer, m_passSize)
-        && SameSize(m_startBuffer, m_passSize);
+    return SameSize(DisplayBuffer, m_passSize) && SameSize(TargetBuffer, m_passSize)
+        && SameSize(StartBuffer, m_passSize);
 }
 
 CrossFadePicture::Outcome CrossFadePicture::blendFrames(const PassSettings &settings)
@@ -360,8 +374,8 @@ CrossFadePicture::Outcome CrossFadePicture::blendFrames(const PassSettings &sett
                 return Outcome::Stopped;
             if (!passSizeHolds())
                 return Outcome::SizeChanged;
-            BlendBuffers(m_startBuffer, m_targetBuffer, m_displayBuffer,
-                BlendWeight(frame, settings.blendRate));
+            BlendBuffers(
+                StartBuffer, TargetBuffer, DisplayBuffer, BlendWeight(frame, settings.blendRate));
         }
         if (!askGui(Request::Repaint) || !pause(settings.msecPerFrame))
             return Outcome::Stopped;
@@ -376,24 +390,26 @@ CrossFadePicture::Outcome CrossFadePicture::dissolveFrames(const PassSettings &s
         std::lock_guard lock(m_mutex);
         size = m_passSize;
     }
-    const std::int64_t pixelCount = std::int64_t(size.width()) * size.height();
-    if (pixelCount == 0)
+    const std::int64_t PixelCount = std::int64_t(size.width()) * size.height();
+    if (PixelCount == 0)
         return Outcome::Completed;
+    // Seeded from the clock: the order need not be the same twice. It lives as long as this pass.
     const auto seed = std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
-    const std::vector<DissolvePixel> order = BuildDissolveOrder(size.width(), size.height(), seed);
-    const DissolveSchedule schedule = ScheduleDissolve(pixelCount, settings.disolvRate);
+    const std::vector<DissolvePixel> DissolveOrder
+        = BuildDissolveOrder(size.width(), size.height(), seed);
+    const DissolveSchedule schedule = ScheduleDissolve(PixelCount, settings.disolvRate);
     // The timed steps, then the remainder without a pause.
     for (std::int64_t step = 0; step <= schedule.timedSteps; ++step) {
         const std::int64_t first = step * schedule.stepSize;
         const std::int64_t last
-            = step < schedule.timedSteps ? first + schedule.stepSize : pixelCount;
+            = step < schedule.timedSteps ? first + schedule.stepSize : PixelCount;
         {
             std::lock_guard lock(m_mutex);
             if (m_stop)
                 return Outcome::Stopped;
             if (!passSizeHolds())
                 return Outcome::SizeChanged;
-            CopyDissolvePixels(m_targetBuffer, m_displayBuffer, order, first, last);
+            CopyDissolvePixels(TargetBuffer, DisplayBuffer, DissolveOrder, first, last);
         }
         if (!askGui(Request::Repaint))
             return Outcome::Stopped;

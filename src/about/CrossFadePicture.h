@@ -128,6 +128,9 @@ private:
     PassSettings currentSettings() const;
     FadeScene scene() const;
     void render();
+    // Start the reverse pass: a blend or a dissolve back to the start picture.
+    void StartUnBlend();
+    void StartUnDissolve();
     void startReverse(bool dissolve);
     void joinWorker();
 
@@ -166,9 +169,9 @@ private:
     // Shared with the worker, guarded by m_mutex.
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
-    WorkingBitmap m_displayBuffer; // what paintEvent shows; the worker writes each frame into it
-    WorkingBitmap m_targetBuffer; // the rendered target picture
-    WorkingBitmap m_startBuffer; // the display as a blend pass began
+    WorkingBitmap DisplayBuffer; // what paintEvent shows; the worker writes each frame into it
+    WorkingBitmap TargetBuffer; // the rendered target picture
+    WorkingBitmap StartBuffer; // the display as a blend pass began
     QSize m_passSize; // the rasters' size when the pass began
     bool m_stop = false;
     Request m_request = Request::None;

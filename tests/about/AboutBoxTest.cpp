@@ -52,15 +52,15 @@ TEST(AboutBox, ControlsAndSettings)
     EXPECT_EQ(
         box.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->text(), QStringLiteral("OK"));
 
-    CrossFadePicture *fade = box.VelkFade1();
-    EXPECT_EQ(fade->parentWidget(), box.SP());
+    auto *fade = box.findChild<CrossFadePicture *>(QStringLiteral("VelkFade1"));
+    EXPECT_EQ(fade->parentWidget(), box.findChild<CreditsPanel *>(QStringLiteral("SP")));
     EXPECT_EQ(fade->BlendRate(), 54);
     EXPECT_EQ(fade->MsecPerFrame(), 24);
     EXPECT_FALSE(fade->StretchToFit());
     EXPECT_FALSE(fade->AutoReverse());
     EXPECT_EQ(QSize(fade->PicFrom().width(), fade->PicFrom().height()), QSize(160, 102));
     EXPECT_EQ(QSize(fade->PicTo().width(), fade->PicTo().height()), QSize(160, 102));
-    EXPECT_EQ(box.SP()->lines().size(), 18);
+    EXPECT_EQ(box.findChild<CreditsPanel *>(QStringLiteral("SP"))->lines().size(), 18);
 }
 
 TEST(AboutBox, TheLinkOpensTheAddressThroughTheShell)
@@ -89,8 +89,8 @@ TEST(AboutBox, FadePauseRollAndBackToTheFirstPicture)
     test::FakeShell shell;
     AboutBox box(nullptr, shell);
     box.show();
-    CrossFadePicture *fade = box.VelkFade1();
-    CreditsPanel *panel = box.SP();
+    auto *fade = box.findChild<CrossFadePicture *>(QStringLiteral("VelkFade1"));
+    auto *panel = box.findChild<CreditsPanel *>(QStringLiteral("SP"));
     const QImage first = fade->displayImage();
     test::SaveScreenshot(box, QStringLiteral("about-box"));
 
@@ -163,10 +163,12 @@ TEST(AboutBox, ClosingTheProgramDuringAFadeOrARollIsSafe)
     for (bool duringRoll : { false, true }) {
         auto box = std::make_unique<AboutBox>(nullptr, shell);
         box->show();
-        box->VelkFade1()->setMsecPerFrame(0);
-        MouseEnters(box->VelkFade1());
+        auto *fade = box->findChild<CrossFadePicture *>(QStringLiteral("VelkFade1"));
+        auto *panel = box->findChild<CreditsPanel *>(QStringLiteral("SP"));
+        fade->setMsecPerFrame(0);
+        MouseEnters(fade);
         if (duringRoll) {
-            ASSERT_TRUE(WaitUntil([&] { return box->SP()->isPlaying(); }));
+            ASSERT_TRUE(WaitUntil([&] { return panel->isPlaying(); }));
         }
         box.reset();
         test::LetEventsRun(50);
