@@ -1,7 +1,12 @@
 // Rendering the cross-fade control's pictures and colours into its display and target rasters.
 #include "about/FadeRender.h"
 
+#include "imaging/metafile/MetafileWriter.h"
 #include "support/Rasters.h"
+
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +116,42 @@ TEST(FadePicture, LoadsTheAboutPicturesAndRejectsOtherFiles)
     picture.setRaster(QImage());
     EXPECT_TRUE(picture.isEmpty());
     EXPECT_FALSE(copy.isEmpty());
+}
+
+TEST(FadePicture, LoadsMetafilesAndIconsWithTheirKinds)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    WorkingBitmap red;
+    red.resize(2, 2);
+    red.fill(255, 0, 0);
+    const QString emf = folder.filePath(QStringLiteral("red.emf"));
+    QFile file(emf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(metafile::RecordEmf(red));
+    file.close();
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            image.setPixelColor(x, y, Qt::red);
+    const QString ico = folder.filePath(QStringLiteral("dot.ico"));
+    ASSERT_TRUE(QImageWriter(ico, "ico").write(image));
+
+    FadePicture metafilePicture, icon;
+    ASSERT_TRUE(metafilePicture.load(emf));
+    EXPECT_EQ(metafilePicture.kind(), FadePicture::Kind::Metafile);
+    ASSERT_TRUE(icon.load(ico));
+    EXPECT_EQ(icon.kind(), FadePicture::Kind::Icon);
+    EXPECT_EQ(QSize(icon.width(), icon.height()), QSize(16, 16));
+
+    WorkingBitmap display, target;
+    const FadeScene scene { metafilePicture, icon, kBlue, kGreen, true };
+    RenderFadeBuffers(scene, QSize(8, 8), display, target);
+    EXPECT_EQ(At(display, 0, 0), (Px { 255, 0, 0 }));
+    EXPECT_EQ(At(display, 7, 7), (Px { 255, 0, 0 }));
+    EXPECT_EQ(At(target, 0, 0), (Px { 255, 0, 0 }));
+    EXPECT_EQ(At(target, 7, 7), (Px { 0, 255, 0 })); // the icon's transparent part
 }
 
 } // namespace
