@@ -1,8 +1,8 @@
 // The command line of pixmaro-batch: its subcommands and options, parsed into plain values.
 #include "batch/CommandLine.h"
 
-#include "job/Naming.h"
 #include "base/IntegerText.h"
+#include "job/Naming.h"
 #include "settings/MainWindowSettings.h"
 
 #include <algorithm>
@@ -38,6 +38,7 @@ constexpr KnownOption kOptions[] = {
     { "no-overwrite", 0, Takes::Nothing, true },
     { "settings", 0, Takes::Value, false },
     { "dry-run", 0, Takes::Nothing, true },
+    { "yes", 'y', Takes::Nothing, true },
     { "html", 0, Takes::Value, true },
     { "progress", 0, Takes::Nothing, true },
     { "quiet", 0, Takes::Nothing, true },
@@ -102,12 +103,15 @@ void Apply(BatchOptions &o, const KnownOption &known, const QString &value)
                 "invalid value '%1' for --jpeg-quality (a whole number from 10 to 100)")
                      .arg(value));
         o.jpegQuality = std::clamp(*q, 10, 100);
+        o.jpegQualityClamped = *o.jpegQuality != *q;
     } else if (name == QLatin1String("no-overwrite")) {
         o.noOverwrite = true;
     } else if (name == QLatin1String("settings")) {
         o.settingsFile = value;
     } else if (name == QLatin1String("dry-run")) {
         o.dryRun = true;
+    } else if (name == QLatin1String("yes")) {
+        o.yes = true;
     } else if (name == QLatin1String("html")) {
         o.htmlPage = value;
     } else if (name == QLatin1String("progress")) {
@@ -260,6 +264,8 @@ QString UsageText()
         "  --no-overwrite         keep existing output files\n"
         "  --settings INI         take the defaults from this settings file (never written)\n"
         "  --dry-run              print SOURCE -> OUTPUT for each file and write nothing\n"
+        "  -y, --yes              answer Yes to \"Continue?\" when the output folder is the input\n"
+        "                         folder and outputs would replace their own sources\n"
         "  --html PAGE            write the HTML gallery of the run to PAGE\n"
         "  --progress, --quiet    show or hide progress on stderr\n"
         "\n"

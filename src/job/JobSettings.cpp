@@ -3,6 +3,15 @@
 
 namespace pixmaro {
 
+RunKind JobSettings::runKind() const
+{
+    if (ThumbMode)
+        return RunKind::Thumbnails;
+    if (RenameOnly)
+        return RunKind::Rename;
+    return ConvertTo == QLatin1String("No Conversion") ? RunKind::Copy : RunKind::Convert;
+}
+
 void JobSettings::setForceWidth(bool on)
 {
     ForceWidth = on;

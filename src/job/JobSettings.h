@@ -9,6 +9,9 @@ namespace pixmaro {
 
 inline constexpr const char *kDefaultFileMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.wmf;*.emf";
 
+/// The run "GO" starts for a job.
+enum class RunKind { Thumbnails, Rename, Copy, Convert };
+
 /// A plain record: numeric fields stay the text typed and are parsed only where a run uses them.
 struct JobSettings {
     bool ThumbMode = true; // create thumbnails; false: rename, copy or convert
@@ -34,6 +37,9 @@ struct JobSettings {
     const QString &qualifier() const { return ThumbMode ? ThumbQualifier : ImageQualifier; }
     /// Whether the job renames files in their own folder.
     bool renames() const { return !ThumbMode && RenameOnly; }
+    /// The run the job makes: thumbnails; rename; a plain copy when the target type is "No
+    /// Conversion"; otherwise a conversion.
+    RunKind runKind() const;
 
     /// Sets the force flags as the two check boxes do: checking one unchecks the other.
     void setForceWidth(bool on);
