@@ -132,32 +132,6 @@ void SetShown(std::initializer_list<QWidget *> widgets, bool shown)
         widget->setVisible(shown);
 }
 
-// The checks on leaving the first two pages, on the core's check functions.
-bool CheckInputPage(const QStringList &highlighted, Messages &messages)
-{
-    if (highlighted.isEmpty()) {
-        messages.inform(QString::fromLatin1(kNoFilesSelected));
-        return false;
-    }
-    if (const auto pair = FindDuplicateBaseName(highlighted))
-        return messages.confirmDuplicateNames(DuplicateNamesLabel(highlighted, *pair));
-    return true;
-}
-
-bool CheckOutputPage(const JobSettings &job, Messages &messages)
-{
-    if (const auto warning = SameFolderWarning(job)) {
-        if (messages.ask(MessageIcon::Warning, *warning, MessageButtons::YesNo)
-            != MessageAnswer::Yes)
-            return false;
-    }
-    if (const auto refusal = EmptyQualifierRefusal(job)) {
-        messages.inform(*refusal);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 MainWindow::MainWindow(
@@ -761,7 +735,7 @@ void MainWindow::bNxt1Click()
         lbMFL->addItems(names);
         lMFL->setText(SourceFilesCaption(int(names.size())));
     }
-    if (!CheckInputPage(names, m_messages))
+    if (!CheckLeavingInputPage(names, m_messages))
         return;
     leaveInputPage();
 }
@@ -822,7 +796,7 @@ void MainWindow::bNxt2Click()
 {
     if (m_page != WizardPage::OutputOptions)
         return;
-    if (!CheckOutputPage(currentJobSettings(), m_messages))
+    if (!CheckLeavingOutputPage(currentJobSettings(), m_selectedFiles, m_messages))
         return;
     showPage(NextFromOutputPage(m_thumbMode));
 }
@@ -879,10 +853,10 @@ void MainWindow::bGOClick()
 
 void MainWindow::bCancelOpClick()
 {
-    m_runner.bCancelOpClick();
+    m_runner.state().CancelRequested = true;
 }
 
-void MainWindow::runStarting()
+void MainWindow::runStarting(RunState &)
 {
     showPage(WizardPage::Processing);
     // The folders and naming of a running job are not to move under it.
@@ -911,9 +885,9 @@ void MainWindow::pumpEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void MainWindow::showMessage(const QString &text)
+Messages &MainWindow::messages()
 {
-    m_messages.inform(text);
+    return m_messages;
 }
 
 void MainWindow::refreshFileLists()
@@ -1012,7 +986,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_running) {
         // The run in hand finishes its file and stops; the window closes when it has returned.
         m_closeRequested = true;
-        m_runner.bCancelOpClick();
+        m_runner.state().CancelRequested = true;
         event->ignore();
         return;
     }

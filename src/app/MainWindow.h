@@ -89,11 +89,11 @@ protected:
 private:
     // RunHost: the window is the run's display and message pump.
     JobSettings jobSettings() override { return currentJobSettings(); }
-    void runStarting() override;
+    void runStarting(RunState &state) override;
     void setProcessingText(const QString &text) override;
     void setProgress(int position, int maximum) override;
     void pumpEvents() override;
-    void showMessage(const QString &text) override;
+    Messages &messages() override;
     void refreshFileLists() override;
     void runFinished(const QString &outcome) override;
 

@@ -4,6 +4,7 @@
 
 #include "AppFakes.h"
 #include "app/MainWindow.h"
+#include "support/FakeMessages.h"
 #include "support/TempFiles.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderTree.h"
@@ -108,7 +109,7 @@ protected:
     QString input;
     QString output;
     QString settingsPath;
-    RecordingMessages messages;
+    FakeMessages messages;
     RecordingShell shell;
     std::unique_ptr<MainWindow> window;
 };

@@ -95,7 +95,7 @@ TEST_F(Navigation, ThumbnailModeWalksEveryPage)
         EXPECT_EQ(visibleTabs(), std::vector<int> { int(step.to) });
         EXPECT_EQ(helpText(), Help(int(step.to)));
     }
-    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Navigation, RenameAndCopyModesSkipTheThumbnailPage)
@@ -129,7 +129,7 @@ TEST_F(Navigation, PopupMenusActAsTheButtons)
 TEST_F(Navigation, LeavingPageOneBuildsTheSelectionInListOrder)
 {
     click("bNxt1");
-    EXPECT_EQ(messages.texts(), QStringList { kNoFilesSelected });
+    EXPECT_EQ(messages.texts, QStringList { kNoFilesSelected });
     EXPECT_EQ(window->currentPage(), WizardPage::InputFiles);
     EXPECT_TRUE(window->selectedFiles().isEmpty());
 
@@ -158,7 +158,7 @@ TEST_F(Navigation, DuplicateNamesAskAndCancelStaysOnPageOne)
 
     messages.duplicateAnswers = { false, true };
     click("bNxt1");
-    EXPECT_EQ(messages.duplicateLabels, QStringList { "MYPIC1.BMP and MYPIC1.JPG" });
+    EXPECT_EQ(messages.texts, QStringList { "TForm3: MYPIC1.BMP and MYPIC1.JPG" });
     EXPECT_EQ(window->currentPage(), WizardPage::InputFiles);
     EXPECT_EQ(list("fBox")->selectedItems().size(), 2) << "the files stay highlighted";
     click("bNxt1");
@@ -178,13 +178,14 @@ TEST_F(Navigation, SameFolderWarningInThumbnailAndCopyModesOnly)
         toOutputPage(row.thumbs);
         find<QRadioButton>(row.renameOnly ? "rbRenameOnly" : "rbCpyCvrt")->setChecked(true);
         tree("fNewDir")->setFolder(input);
-        messages.boxes.clear();
+        messages.shown.clear();
+        messages.texts.clear();
         messages.answers = { MessageAnswer::No, MessageAnswer::Yes };
         click("bNxt2");
         if (row.warns) {
-            ASSERT_EQ(messages.texts(), QStringList { kSameFolderWarning });
-            EXPECT_EQ(messages.boxes[0].icon, MessageIcon::Warning);
-            EXPECT_EQ(messages.boxes[0].buttons, MessageButtons::YesNo);
+            ASSERT_EQ(messages.texts, QStringList { kSameFolderWarning });
+            EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+            EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
             EXPECT_EQ(window->currentPage(), WizardPage::OutputOptions) << "No stays";
             click("bNxt2");
         }
@@ -209,10 +210,10 @@ TEST_F(Navigation, EmptyQualifierIsRefusedOnlyForRenamesKeepingTheName)
         find<QRadioButton>(row.renameOnly ? "rbRenameOnly" : "rbCpyCvrt")->setChecked(true);
         combo("cbNameOption")->setCurrentIndex(row.option);
         edit("ePreI")->clear();
-        messages.boxes.clear();
+        messages.texts.clear();
         click("bNxt2");
         if (row.refused) {
-            EXPECT_EQ(messages.texts(), QStringList { kInvalidQualifier });
+            EXPECT_EQ(messages.texts, QStringList { kInvalidQualifier });
             EXPECT_EQ(window->currentPage(), WizardPage::OutputOptions);
         } else {
             EXPECT_EQ(window->currentPage(), WizardPage::Confirm);
@@ -358,7 +359,7 @@ TEST_F(Navigation, ToolbarButtonsUseTheShell)
     toOutputPage(true);
     click("SpeedButton2");
     click("SpeedButton1");
-    EXPECT_EQ(messages.texts(), QStringList { kNamingOptionsHelp });
+    EXPECT_EQ(messages.texts, QStringList { kNamingOptionsHelp });
     click("bNxt2");
     click("SpeedButton2");
     EXPECT_EQ(
