@@ -52,18 +52,22 @@ MainWindowSettings MainWindowSettings::Load(
 {
     MainWindowSettings s = Defaults(driveRoot);
 
-    // A folder that cannot be found stops the load: the remaining keys keep their defaults.
+    // A folder that cannot be found is reported and falls back to the drive root; the other keys
+    // are still read, so the save at exit does not write defaults over the user's values.
     for (QString *folder : { &s.InputFolder, &s.OutputFolder }) {
         const QString key
             = folder == &s.InputFolder ? QStringLiteral("Input") : QStringLiteral("Output");
         const QString stored = ini.readString(kDirectories, key, driveRoot);
         const auto found = NearestExistingFolder(stored);
-        if (!found) {
-            if (error)
-                *error = QStringLiteral("The %1 directory does not exist").arg(stored);
-            return s;
+        if (found) {
+            *folder = *found;
+            continue;
         }
-        *folder = *found;
+        if (error) {
+            if (!error->isEmpty())
+                error->append(QLatin1String("\r\n"));
+            error->append(QStringLiteral("The %1 directory does not exist").arg(stored));
+        }
     }
 
     s.ResizeSpeed

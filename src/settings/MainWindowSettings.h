@@ -31,8 +31,9 @@ struct MainWindowSettings {
     static MainWindowSettings Defaults(const QString &driveRoot);
 
     /// Reads the keys in their written order. A stored folder that no longer exists gives the
-    /// nearest existing folder above it; when there is none, `error` receives "The <folder>
-    /// directory does not exist" and every later key keeps its default.
+    /// nearest existing folder above it; when there is none, the folder stays at `driveRoot` and
+    /// `error` receives "The <folder> directory does not exist" (both lines, joined by CR LF, when
+    /// both folders are missing). The other keys are read all the same.
     static MainWindowSettings Load(
         const IniFile &ini, const QString &driveRoot, QString *error = nullptr);
 

@@ -156,7 +156,7 @@ TEST(StoredSettings, MissingFoldersOpenTheNearestExistingOne)
     EXPECT_TRUE(error.isEmpty());
 }
 
-TEST(StoredSettings, AFolderWithoutARootStopsTheMainWindowsLoad)
+TEST(StoredSettings, AFolderWithoutARootFallsBackAndTheRestIsRead)
 {
     const IniFile ini = IniFile::FromText("[Directories]\nInput=/\nOutput=Q:\\Pics\nRecycleBin=No\n"
                                           "[Thumbnails]\nThumb Width=50\n");
@@ -165,9 +165,14 @@ TEST(StoredSettings, AFolderWithoutARootStopsTheMainWindowsLoad)
     EXPECT_EQ(error, "The Q:\\Pics directory does not exist");
     EXPECT_EQ(s.main.InputFolder, "/");
     EXPECT_EQ(s.main.OutputFolder, "/");
-    EXPECT_EQ(s.main.MaxWidth, "96");
-    // Other windows read their own keys regardless.
+    // The user's other values survive, so the save at exit does not overwrite them.
+    EXPECT_EQ(s.main.MaxWidth, "50");
     EXPECT_FALSE(s.deleteConfirm.RecycleBin);
+
+    const IniFile both = IniFile::FromText("[Directories]\nInput=gone\nOutput=Q:\\Pics\n");
+    error.clear();
+    StoredSettings::Load(both, "/", &error);
+    EXPECT_EQ(error, "The gone directory does not exist\r\nThe Q:\\Pics directory does not exist");
 }
 
 TEST(StoredSettings, SavingIntoAnExistingFileKeepsForeignLines)
