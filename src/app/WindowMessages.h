@@ -2,6 +2,7 @@
 // dialog for its warning.
 #pragma once
 
+#include "job/DupeWarnDialog.h"
 #include "shell/Messages.h"
 
 #include <QPointer>
@@ -9,8 +10,6 @@
 class QWidget;
 
 namespace pixmaro {
-
-class DupeWarnDialog;
 
 class WindowMessages : public Messages {
 public:

@@ -2,9 +2,9 @@
 // helpers that drive its controls by name.
 #pragma once
 
-#include "AppFakes.h"
 #include "app/MainWindow.h"
 #include "support/FakeMessages.h"
+#include "support/FakeShell.h"
 #include "support/TempFiles.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderTree.h"
@@ -110,7 +110,7 @@ protected:
     QString output;
     QString settingsPath;
     FakeMessages messages;
-    RecordingShell shell;
+    FakeShell shell;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -362,8 +362,10 @@ TEST_F(Navigation, ToolbarButtonsUseTheShell)
     EXPECT_EQ(messages.texts, QStringList { kNamingOptionsHelp });
     click("bNxt2");
     click("SpeedButton2");
-    EXPECT_EQ(
-        shell.calls, QStringList({ "help", "explore " + input, "explore " + output, "start 2" }));
+    using Call = FakeShell::Call;
+    EXPECT_EQ(shell.calls,
+        std::vector<Call>({ Call { "help", {} }, Call { "explore", { input } },
+            Call { "explore", { output } }, Call { "start", { "FileManager" } } }));
 }
 
 } // namespace

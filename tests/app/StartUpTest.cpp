@@ -2,9 +2,9 @@
 // shown over the splash (never behind it), and the windows exist once the splash is gone.
 #include "app/StartUp.h"
 
-#include "AppFakes.h"
 #include "app/MainWindow.h"
 #include "job/DupeWarnDialog.h"
+#include "support/FakeShell.h"
 #include "support/TempFiles.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ QWidget *TopLevel(const char *name)
 TEST(StartUp, SplashThenWindowsInOrder)
 {
     QTemporaryDir tmp;
-    RecordingShell shell;
+    FakeShell shell;
     bool splashShown = false;
     QTimer::singleShot(0, [&] {
         const QWidget *splash = TopLevel("TfSplasher");
@@ -53,7 +53,7 @@ TEST(StartUp, ALoadMessageIsShownOverTheSplash)
 {
     QTemporaryDir tmp;
     const QString ini = WriteFile(tmp.filePath("Pixmaro.ini"), "[Directories]\nInput=nowhere\n");
-    RecordingShell shell;
+    FakeShell shell;
     QString parentName;
     QString text;
     bool answered = false;
