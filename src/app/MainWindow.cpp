@@ -636,6 +636,8 @@ void MainWindow::connectRules()
         fNewBox->setFolder(folder);
         fNewBox->makeFirstCurrent();
     });
+    // A long mask shows its beginning.
+    cbMask->lineEdit()->setCursorPosition(0);
     connect(cbMask, &QComboBox::currentTextChanged, this, [this](const QString &mask) {
         fBox->setMask(mask);
         fBox->makeFirstCurrent();

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/PixmaroArt.h"
 #include "app/StartUp.h"
+#include "app/TerminationSignals.h"
 #include "settings/SettingsLocation.h"
 #include "shell/DesktopShell.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     pixmaro::MainWindow &window = program.mainWindow();
     QObject::connect(
         &window, &pixmaro::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
+    pixmaro::CloseOnTerminationSignals(window);
     window.show();
     return QApplication::exec();
 }

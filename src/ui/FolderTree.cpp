@@ -32,6 +32,14 @@ void FolderTree::attachModel()
     // Deep folders scroll sideways rather than having their names cut off.
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
+    // The tree reads folders in the background: once the folders above the current one are read,
+    // bring the current one into view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (!m_folder.isEmpty()
+            && (m_folder == loaded
+                || m_folder.startsWith(loaded.endsWith(u'/') ? loaded : loaded + u'/')))
+            scrollTo(currentIndex());
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex &current) {
             const QString path = current.isValid() ? m_model->filePath(current) : QString();
@@ -58,6 +66,13 @@ bool FolderTree::setFolder(const QString &path)
     setCurrentIndex(index);
     scrollTo(index);
     return true;
+}
+
+void FolderTree::showEvent(QShowEvent *event)
+{
+    QTreeView::showEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void FolderTree::refresh()

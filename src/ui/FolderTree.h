@@ -27,6 +27,9 @@ Q_SIGNALS:
     /// The current folder changed, by the user or by setFolder.
     void folderChanged(const QString &folder);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void attachModel();
 
