@@ -508,6 +508,8 @@ QWidget *MainWindow::buildConfirmPage()
     tbJpg = new ValueSlider(10, 100, QStringLiteral("tbJpg"), QStringLiteral("lJpg"));
     tbJpg->setValue(90);
     lJpgCap = Caption(QStringLiteral("Jpeg Compression"), "lJpgCap", tbJpg->slider());
+    // The caption stands outside the slider's own widget, where a buddy is not looked for.
+    tbJpg->slider()->setAccessibleName(lJpgCap->text());
     cbOverWrite = Named(new QCheckBox(QStringLiteral("Overwrite Files")), "cbOverWrite");
     cbOverWrite->setChecked(true);
     bBck3 = Named(new GradientButton(QStringLiteral("<= Back")), "bBck3");

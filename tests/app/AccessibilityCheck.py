@@ -20,7 +20,9 @@ NAMED = ["Input Folder", "Input Files", "Output Folder", "Output Files", "Select
          "Helpful Hints", "Width", "Height", "Progress", "Reset Settings to Defaults",
          "Refresh Directory & File lists", "Launch Explorer", "About Pixmaro", "Pixmaro Help"]
 # Controls named by the caption of their label.
-LABELLED = ["Output File Qualifier", "Seq #", "Jpeg Compression"]
+LABELLED = [("Output File Qualifier", "text"), ("Seq #", "text"), ("Jpeg Compression", "slider")]
+# Combo boxes are named by the item they show; their label is related to them instead.
+COMBO_LABELS = ["File Types", "Convert Files to Type", "Output File Naming Option"]
 failures = []
 
 
@@ -114,8 +116,20 @@ def run(program, tmp):
         check(frame is not None, "the main window is found by its caption")
         if frame is None:
             return 1
-        for name in NAMED + LABELLED:
+        for name in NAMED:
             check(find(frame, name, must_show=False) is not None, f'a control is named "{name}"')
+        for name, role in LABELLED:
+            check(find(frame, name, role, must_show=False) is not None,
+                  f'the {role} "{name}" is found by its caption')
+        combo_labels = set()
+        for node in walk(frame):
+            if node.getRoleName() == "combo box":
+                for relation in node.getRelationSet():
+                    if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                        combo_labels.update(relation.getTarget(i).name
+                                            for i in range(relation.getNTargets()))
+        for name in COMBO_LABELS:
+            check(name in combo_labels, f'a combo box is labelled by "{name}"')
 
         files = wait_for(lambda: find(frame, "Input Files", "list"))
         check(files is not None and files.childCount == 3, "the input list shows the 3 pictures")
