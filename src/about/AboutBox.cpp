@@ -108,7 +108,11 @@ void AboutBox::showEvent(QShowEvent *event)
 
 void AboutBox::VelkFade1MouseEnter()
 {
-    // The control ignores a request while its pass runs.
+    // The control ignores a request while its pass runs. Between the end of a fade and the roll
+    // the picture is still visible: a fade started then would be cut off by the roll, so the cycle
+    // has to come round first.
+    if (m_rollDelay.isActive() || SP->isPlaying())
+        return;
     VelkFade1->Blend();
 }
 

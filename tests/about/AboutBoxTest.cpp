@@ -113,6 +113,8 @@ TEST(AboutBox, FadePauseRollAndBackToTheFirstPicture)
     EXPECT_TRUE(box.isRollPending());
     EXPECT_TRUE(fade->isVisible());
     EXPECT_NE(fade->displayImage(), first);
+    MouseEnters(fade); // the roll comes first
+    EXPECT_FALSE(fade->isPassRunning());
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(WaitUntil([&] { return panel->isPlaying(); }));
