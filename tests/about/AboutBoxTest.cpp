@@ -92,13 +92,13 @@ TEST(AboutBox, FadePauseRollAndBackToTheFirstPicture)
     auto *fade = box.findChild<CrossFadePicture *>(QStringLiteral("VelkFade1"));
     auto *panel = box.findChild<CreditsPanel *>(QStringLiteral("SP"));
     const QImage first = fade->displayImage();
-    test::SaveScreenshot(box, QStringLiteral("about-box"));
+    test::SaveScreenshot(box, QStringLiteral("TfAbout"));
 
     int begins = 0, frames = 0;
     QObject::connect(fade, &CrossFadePicture::OnBegin, [&] { ++begins; });
     QObject::connect(fade, &CrossFadePicture::framePainted, [&] {
         if (++frames == 27)
-            test::SaveScreenshot(box, QStringLiteral("about-box-mid-fade"));
+            test::SaveScreenshot(box, QStringLiteral("TfAbout-mid-fade"));
     });
     MouseEnters(fade);
     EXPECT_TRUE(fade->isPassRunning());
@@ -125,7 +125,7 @@ TEST(AboutBox, FadePauseRollAndBackToTheFirstPicture)
     EXPECT_FALSE(box.isRollPending());
 
     ASSERT_TRUE(WaitUntil([&] { return panel->offset() >= 100; }));
-    test::SaveScreenshot(box, QStringLiteral("about-box-mid-roll"));
+    test::SaveScreenshot(box, QStringLiteral("TfAbout-mid-roll"));
     // "OK" during the roll only hides the box; the roll goes on to its end.
     box.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
     EXPECT_FALSE(box.isVisible());
