@@ -25,6 +25,9 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     m_scroll->setWidget(Image1);
     m_scroll->setWidgetResizable(false);
     m_scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A small picture makes a small window: nothing but the picture sets its size.
+    m_scroll->setMinimumSize(1, 1);
+    setMinimumSize(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
