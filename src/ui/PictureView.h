@@ -22,7 +22,12 @@ public:
 
     /// Shows `picture` (null empties the view) from its first frame.
     void setPicture(SharedPicture picture);
-    void clearPicture() { setPicture(nullptr); }
+    /// Drops the picture and the hint, stopping any animation.
+    void clearPicture()
+    {
+        setPicture(nullptr);
+        setHint({});
+    }
     const SharedPicture &picture() const { return m_picture; }
     bool hasPicture() const { return m_picture != nullptr; }
 

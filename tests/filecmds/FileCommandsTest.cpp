@@ -1,12 +1,14 @@
 // Tests of the file commands on real temporary folders: what is on disk afterwards.
 #include "filecmds/FileCommands.h"
 
-#include "shell/Shell.h"
+#include "shell/DesktopShell.h"
+#include "support/FakeShell.h"
 #include "support/TempFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -16,33 +18,28 @@ namespace {
 using test::ReadFile;
 using test::WriteFile;
 
-// A trash that records what it was given and refuses the paths it is told to.
-class RecordingTrash : public Shell {
+using test::FakeShell;
+
+// Sets an environment variable for one test and restores it afterwards.
+class ScopedEnv {
 public:
-    QStringList trashed;
-    QStringList refuse;
-    bool openResult = true;
-    QStringList opened;
-    bool openWithAssociatedProgram(const QString &path) override
+    ScopedEnv(const char *name, const QString &value)
+        : m_name(name)
+        , m_saved(qgetenv(name))
     {
-        opened << path;
-        return openResult;
+        qputenv(name, QFile::encodeName(value));
     }
-    void startProgram(Program, const QString &) override { }
-    void exploreFolder(const QString &) override { }
-    QStringList moveToTrash(const QStringList &paths) override
+    ~ScopedEnv()
     {
-        trashed << paths;
-        QStringList left;
-        for (const QString &path : paths) {
-            if (refuse.contains(path))
-                left << path;
-            else
-                QFile::remove(path);
-        }
-        return left;
+        if (m_saved.isNull())
+            qunsetenv(m_name);
+        else
+            qputenv(m_name, m_saved);
     }
-    void showHelpContents() override { }
+
+private:
+    const char *m_name;
+    QByteArray m_saved;
 };
 
 QStringList Entries(const QString &folder)
@@ -123,20 +120,50 @@ TEST(DeleteFiles, TrashGetsAllPathsAtOnceAndARefusedFileStays)
     const QString a = WriteFile(dir.filePath("a.jpg"), "A");
     const QString b = WriteFile(dir.filePath("b.jpg"), "B");
     const QString c = WriteFile(dir.filePath("c.jpg"), "C");
-    RecordingTrash shell;
-    shell.refuse = { b };
+    FakeShell shell;
+    shell.untrashable = { b };
 
     EXPECT_EQ(DeleteFiles(shell, { a, b, c }, true), QStringList { b });
-    EXPECT_EQ(shell.trashed, (QStringList { a, b, c }));
+    ASSERT_EQ(shell.callsOf("trash").size(), 1u);
+    EXPECT_EQ(shell.callsOf("trash")[0].arguments, (QStringList { a, b, c }));
     // The refused file is where it was, with its bytes: no fallback to deleting it for good.
     EXPECT_EQ(ReadFile(b), "B");
     EXPECT_EQ(Entries(dir.path()), QStringList { "b.jpg" });
 
     // For good: the trash is not asked.
-    shell.trashed.clear();
+    shell.calls.clear();
     EXPECT_TRUE(DeleteFiles(shell, { b }, false).isEmpty());
-    EXPECT_TRUE(shell.trashed.isEmpty());
+    EXPECT_TRUE(shell.calls.empty());
     EXPECT_TRUE(Entries(dir.path()).isEmpty());
+}
+
+TEST(DeleteFiles, ARealTrashKeepsTheFileRestorable)
+{
+    QTemporaryDir dir;
+    ScopedEnv data("XDG_DATA_HOME", dir.filePath("home/.local/share"));
+    const QString file = WriteFile(dir.filePath("pics/holiday photo.jpg"), "JPEG BYTES");
+    const QString kept = WriteFile(dir.filePath("pics/kept.jpg"), "KEPT");
+    DesktopShell shell;
+
+    EXPECT_TRUE(DeleteFiles(shell, { file }, true).isEmpty());
+
+    EXPECT_EQ(Entries(dir.filePath("pics")), QStringList { "kept.jpg" });
+    EXPECT_EQ(ReadFile(kept), "KEPT");
+    const QString trash = dir.filePath("home/.local/share/Trash");
+    const QStringList trashed = Entries(trash + "/files");
+    ASSERT_EQ(trashed.size(), 1);
+    EXPECT_EQ(ReadFile(trash + "/files/" + trashed[0]), "JPEG BYTES");
+    const QByteArray info = ReadFile(trash + "/info/" + trashed[0] + ".trashinfo");
+    EXPECT_TRUE(info.startsWith("[Trash Info]\n")) << info.constData();
+    // Restoring is moving the file back to the place its information names.
+    QString original;
+    for (const QByteArray &line : info.split('\n')) {
+        if (line.startsWith("Path="))
+            original = QUrl::fromPercentEncoding(line.mid(5));
+    }
+    EXPECT_EQ(original, file);
+    ASSERT_TRUE(QFile::rename(trash + "/files/" + trashed[0], original));
+    EXPECT_EQ(ReadFile(file), "JPEG BYTES");
 }
 
 TEST(Folders, TypedPathsResolveFromTheDialogsFolder)
@@ -206,13 +233,14 @@ TEST(OpenFile, OnlyARegularFileGoesToTheDesktop)
 {
     QTemporaryDir dir;
     const QString file = WriteFile(dir.filePath("a.jpg"), "A");
-    RecordingTrash shell;
+    FakeShell shell;
     EXPECT_TRUE(OpenWithAssociatedProgram(shell, file));
     shell.openResult = false;
     EXPECT_FALSE(OpenWithAssociatedProgram(shell, file));
     EXPECT_FALSE(OpenWithAssociatedProgram(shell, dir.filePath("missing.jpg")));
     EXPECT_FALSE(OpenWithAssociatedProgram(shell, dir.path()));
-    EXPECT_EQ(shell.opened, (QStringList { file, file }));
+    ASSERT_EQ(shell.callsOf("open").size(), 2u); // the folder and the missing file never go
+    EXPECT_EQ(shell.callsOf("open")[1].arguments, QStringList { file });
 }
 
 TEST(Texts, QuestionsAndTheDeleteEntryRule)
