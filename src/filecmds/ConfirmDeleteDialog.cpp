@@ -74,6 +74,11 @@ DeleteConfirmSettings ConfirmDeleteDialog::keptSettings() const
     return kept;
 }
 
+void ConfirmDeleteDialog::setKeptSettings(const DeleteConfirmSettings &kept)
+{
+    cbRecycle->setChecked(kept.RecycleBin);
+}
+
 bool ConfirmDeleteDialog::toRecycleBin() const
 {
     return cbRecycle->isChecked();

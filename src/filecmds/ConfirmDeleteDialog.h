@@ -26,6 +26,8 @@ public:
 
     /// The setting to keep: the check box as it stands now.
     DeleteConfirmSettings keptSettings() const;
+    /// Sets the check box from `kept` (the reset to the factory settings).
+    void setKeptSettings(const DeleteConfirmSettings &kept);
 
     /// Fills `lNumDel` for `count` files and shows the dialog modally. True only for "Yes".
     bool confirmDeletion(int count);
