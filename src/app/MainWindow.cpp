@@ -269,26 +269,24 @@ QWidget *MainWindow::buildInputPage()
 
     bNxt1 = Named(new GradientButton(QStringLiteral("Next =>")), "bNxt1");
 
-    auto *lists = new QHBoxLayout;
-    lists->addWidget(fDir, 1);
-    lists->addWidget(fBox, 1);
-    auto *maskRow = new QHBoxLayout;
-    maskRow->addWidget(lMask);
-    maskRow->addWidget(cbMask, 1);
-    auto *left = new QVBoxLayout;
-    left->addLayout(lists, 1);
-    left->addLayout(maskRow);
+    auto *body = new QHBoxLayout;
+    body->addWidget(fDir, 1);
+    body->addWidget(fBox, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(mode);
     right->addStretch(1);
-    right->addLayout(ButtonRow({ bNxt1 }));
-    auto *body = new QHBoxLayout;
-    body->addLayout(left, 1);
     body->addLayout(right);
+    // The mask gets the whole width beside "Next =>", so the default mask reads in full.
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(lMask);
+    bottom->addWidget(cbMask, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(bNxt1);
     auto *column = new QVBoxLayout(page);
     column->setContentsMargins(6, 4, 6, 6);
     column->addWidget(PageTitle(kPageTitles[0], "lTitle1"));
     column->addLayout(body, 1);
+    column->addLayout(bottom);
     return page;
 }
 

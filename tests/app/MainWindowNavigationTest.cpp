@@ -352,6 +352,19 @@ TEST_F(Navigation, RenameSummaryShowsTheInputFolderAndNoConversion)
     EXPECT_FALSE(shown("lResize") || shown("lDimCap") || shown("lRatio"));
 }
 
+TEST_F(Navigation, RefreshReadsBothListsAgain)
+{
+    toOutputPage(true);
+    Picture(input, "d.bmp");
+    Picture(output, "new.bmp");
+    click("bRefreshView");
+    EXPECT_EQ(list("fBox")->entries(), QStringList({ "a.bmp", "B.bmp", "c.bmp", "d.bmp" }));
+    EXPECT_EQ(list("fNewBox")->entries(), QStringList { "new.bmp" });
+    EXPECT_EQ(list("fNewBox")->currentRow(), 0);
+    EXPECT_EQ(tree("fDir")->folder(), input);
+    EXPECT_EQ(tree("fNewDir")->folder(), output);
+}
+
 TEST_F(Navigation, ToolbarButtonsUseTheShell)
 {
     click("sbHelp");
