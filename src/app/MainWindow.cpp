@@ -398,11 +398,11 @@ QWidget *MainWindow::buildOutputPage()
 QWidget *MainWindow::buildThumbnailPage()
 {
     auto *page = Named(new QWidget, "tsTO");
-    auto *speed = Named(new QGroupBox(QStringLiteral("Resize Speed")), "gbResize");
+    // The radio group "rgResize": its group box carries the name, its button group the choice.
+    auto *speed = Named(new QGroupBox(QStringLiteral("Resize Speed")), "rgResize");
     rbFast = Named(new QRadioButton(QStringLiteral("Fast Resize")), "rbFast");
     rbQuality = Named(new QRadioButton(QStringLiteral("Quality Resize")), "rbQuality");
-    rgResize = new QButtonGroup(page);
-    rgResize->setObjectName(QStringLiteral("rgResize"));
+    rgResize = new QButtonGroup(speed);
     rgResize->addButton(rbFast, 0);
     rgResize->addButton(rbQuality, 1);
     rbQuality->setChecked(true);
