@@ -38,7 +38,6 @@
 #include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace pixmaro {
@@ -105,13 +104,15 @@ QLabel *Explanation(const char *text, const char *name)
     return label;
 }
 
-QToolButton *SmallButton(QStyle::StandardPixmap icon, const char *hint, const char *name)
+/// A small button above the pages: an icon, its hint as tooltip and as accessible name. A push
+/// button, so that assistive technology pressing it gets its answer at once even when the button
+/// opens a modal box.
+QPushButton *SmallButton(QStyle::StandardPixmap icon, const char *hint, const char *name)
 {
-    auto *button = Named(new QToolButton, name);
+    auto *button = Named(new QPushButton, name);
     button->setIcon(QApplication::style()->standardIcon(icon));
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(26, 26);
-    button->setAutoRaise(false);
     button->setToolTip(QString::fromLatin1(hint));
     button->setAccessibleName(QString::fromLatin1(hint));
     return button;
@@ -232,7 +233,7 @@ void MainWindow::buildTopArea()
     sbAbout = SmallButton(QStyle::SP_MessageBoxInformation, kAboutHint, "sbAbout");
     sbHelp = SmallButton(QStyle::SP_DialogHelpButton, kHelpHint, "sbHelp");
     int x = 330;
-    for (QToolButton *button : { sbDefaults, bRefreshView, SpeedButton2, sbAbout, sbHelp }) {
+    for (QPushButton *button : { sbDefaults, bRefreshView, SpeedButton2, sbAbout, sbHelp }) {
         button->setParent(this);
         button->move(x, 137);
         x += 34;
@@ -337,8 +338,8 @@ QWidget *MainWindow::buildOutputPage()
     for (const char *item : kNamingOptionTexts)
         cbNameOption->addItem(QString::fromLatin1(item));
     lNameOption = Caption(QStringLiteral("Output File Naming Option"), "lNameOption", cbNameOption);
-    SpeedButton1 = Named(new QToolButton, "SpeedButton1");
-    SpeedButton1->setText(QStringLiteral("?"));
+    SpeedButton1 = Named(new QPushButton(QStringLiteral("?")), "SpeedButton1");
+    SpeedButton1->setFixedWidth(SpeedButton1->sizeHint().height());
     SpeedButton1->setToolTip(QStringLiteral("Naming Options?"));
     SpeedButton1->setAccessibleName(QStringLiteral("Naming Options?"));
     bBck1 = Named(new GradientButton(QStringLiteral("<= Back")), "bBck1");
@@ -615,12 +616,12 @@ void MainWindow::connectRules()
     connect(bGO, &QPushButton::clicked, this, &MainWindow::bGOClick);
     connect(bCancelOp, &QPushButton::clicked, this, &MainWindow::bCancelOpClick);
     connect(bStartOver, &QPushButton::clicked, this, &MainWindow::bStartOverClick);
-    connect(sbDefaults, &QToolButton::clicked, this, &MainWindow::sbDefaultsClick);
-    connect(bRefreshView, &QToolButton::clicked, this, &MainWindow::bRefreshViewClick);
-    connect(SpeedButton2, &QToolButton::clicked, this, &MainWindow::SpeedButton2Click);
-    connect(sbHelp, &QToolButton::clicked, this, &MainWindow::sbHelpClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
-    connect(sbAbout, &QToolButton::clicked, this, [this] {
+    connect(sbDefaults, &QPushButton::clicked, this, &MainWindow::sbDefaultsClick);
+    connect(bRefreshView, &QPushButton::clicked, this, &MainWindow::bRefreshViewClick);
+    connect(SpeedButton2, &QPushButton::clicked, this, &MainWindow::SpeedButton2Click);
+    connect(sbHelp, &QPushButton::clicked, this, &MainWindow::sbHelpClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &MainWindow::SpeedButton1Click);
+    connect(sbAbout, &QPushButton::clicked, this, [this] {
         if (m_openAbout)
             m_openAbout();
     });

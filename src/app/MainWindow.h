@@ -24,7 +24,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QToolButton;
 
 namespace pixmaro {
 
@@ -142,11 +141,11 @@ private:
     QLabel *lMFL;
     QLabel *lHints;
     HelpBox *mHelp;
-    QToolButton *sbDefaults;
-    QToolButton *bRefreshView;
-    QToolButton *SpeedButton2;
-    QToolButton *sbAbout;
-    QToolButton *sbHelp;
+    QPushButton *sbDefaults;
+    QPushButton *bRefreshView;
+    QPushButton *SpeedButton2;
+    QPushButton *sbAbout;
+    QPushButton *sbHelp;
     QTabWidget *PageControl1;
     QWidget *m_pages[5];
 
@@ -177,7 +176,7 @@ private:
     QComboBox *cbConvert;
     QLabel *lNameOption;
     QComboBox *cbNameOption;
-    QToolButton *SpeedButton1;
+    QPushButton *SpeedButton1;
     GradientButton *bBck1;
     GradientButton *bNxt2;
     QMenu *pm2;

@@ -1,6 +1,7 @@
 // Start-up: the splash window, then the program's windows in their creation order.
 #include "app/StartUp.h"
 
+#include "about/AboutBox.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "job/DupeWarnDialog.h"
@@ -29,6 +30,8 @@ Program::Program(Shell &shell, const QString &settingsPath, std::chrono::millise
     m_messages.setParentWidget(m_form1.get());
     m_form3 = new DupeWarnDialog(m_form1.get());
     m_messages.setDuplicateNamesDialog(m_form3);
+    m_about = new AboutBox(m_form1.get(), shell);
+    m_form1->setAboutAction([about = m_about] { about->exec(); });
 
     splash->hide();
 }

@@ -10,6 +10,7 @@
 
 namespace pixmaro {
 
+class AboutBox;
 class DupeWarnDialog;
 class MainWindow;
 class Shell;
@@ -21,7 +22,8 @@ class Program {
 public:
     /// Shows the splash window, lets pending events run once, waits `splashTime` and repaints the
     /// splash, then creates the windows in order: the main window (which reads the settings file
-    /// at `settingsPath`, any message shown over the splash), then the duplicate-names dialog.
+    /// at `settingsPath`, any message shown over the splash), the duplicate-names dialog and the
+    /// about box, which "About Pixmaro" opens.
     /// Finally hides and frees the splash. The main window is not shown yet.
     Program(Shell &shell, const QString &settingsPath,
         std::chrono::milliseconds splashTime = std::chrono::milliseconds(2000));
@@ -30,6 +32,7 @@ public:
 
     MainWindow &mainWindow() const { return *m_form1; }
     DupeWarnDialog &duplicateNamesDialog() const { return *m_form3; }
+    AboutBox &aboutBox() const { return *m_about; }
     WindowMessages &messages() { return m_messages; }
 
 private:
@@ -37,7 +40,9 @@ private:
     // destroyed.
     WindowMessages m_messages;
     std::unique_ptr<MainWindow> m_form1;
-    DupeWarnDialog *m_form3 = nullptr; // a child of the main window
+    // Children of the main window.
+    DupeWarnDialog *m_form3 = nullptr;
+    AboutBox *m_about = nullptr;
 };
 
 } // namespace pixmaro
