@@ -2,6 +2,7 @@
 #include "batch/CommandLine.h"
 
 #include "base/IntegerText.h"
+#include "job/JobSettings.h"
 #include "job/Naming.h"
 #include "settings/MainWindowSettings.h"
 
@@ -230,6 +231,11 @@ BatchOptions ParseCommandLine(const QStringList &args)
 
 QString UsageText()
 {
+    // The defaults shown are the ones the job starts from: the kept settings' declared defaults
+    // and the job's built-in values.
+    const JobSettings job;
+    const auto kept
+        = [](const char *key) { return FindKey(MainWindowSettings::Keys(), key)->defaultText(); };
     return QStringLiteral(
         "Usage:\n"
         "  pixmaro-batch thumbnails [OPTIONS] [FILE...]\n"
@@ -241,26 +247,26 @@ QString UsageText()
         "\n"
         "Selecting files:\n"
         "  -i, --input DIR        input folder (default: the current folder)\n"
-        "  -m, --mask MASK        file-type mask (default *.jpg;*.jpeg;*.gif;*.bmp;*.wmf;*.emf);\n"
+        "  -m, --mask MASK        file-type mask (default %1);\n"
         "                         used when no FILE is named: every listed file is selected\n"
         "  FILE...                bare file names in the input folder, processed in the order "
         "given\n"
         "\n"
         "Job options:\n"
         "  -o, --output DIR       output folder (default: the input folder; a rename ignores it)\n"
-        "  --naming PreSeq|PreName|SufSeq|SufName\n"
-        "  -q, --qualifier TEXT   output file qualifier (default Thumb, or Image for rename and "
+        "  --naming PreSeq|PreName|SufSeq|SufName   (default %2)\n"
+        "  -q, --qualifier TEXT   output file qualifier (default %3, or %4 for rename and "
         "copy)\n"
-        "  --seq TEXT             sequence start (default 001)\n"
-        "  -t, --to jpg|gif|bmp|emf|wmf|\"No Conversion\"   target type (default jpg)\n"
-        "  --speed Fast|Quality   resize speed (default Quality)\n"
+        "  --seq TEXT             sequence start (default %5)\n"
+        "  -t, --to jpg|gif|bmp|emf|wmf|\"No Conversion\"   target type (default %6)\n"
+        "  --speed Fast|Quality   resize speed (default %7)\n"
         "  -W, --width TEXT       thumbnail width, or the maximum side with --keep-ratio (default "
-        "96)\n"
-        "  -H, --height TEXT      thumbnail height (default 96)\n"
+        "%8)\n"
+        "  -H, --height TEXT      thumbnail height (default %9)\n"
         "  --keep-ratio           maintain aspect ratio\n"
         "  --force-width          with --keep-ratio: the width is exactly --width\n"
         "  --force-height         with --keep-ratio: the height is exactly --width\n"
-        "  --jpeg-quality N       JPEG quality, 10 to 100 (default 90)\n"
+        "  --jpeg-quality N       JPEG quality, 10 to 100 (default %10)\n"
         "  --no-overwrite         keep existing output files\n"
         "  --settings INI         take the defaults from this settings file (never written)\n"
         "  --dry-run              print SOURCE -> OUTPUT for each file and write nothing\n"
@@ -269,7 +275,11 @@ QString UsageText()
         "  --html PAGE            write the HTML gallery of the run to PAGE\n"
         "  --progress, --quiet    show or hide progress on stderr\n"
         "\n"
-        "Exit status: 0 complete, 1 incomplete, 2 bad usage.\n");
+        "Exit status: 0 complete, 1 incomplete, 2 bad usage.\n")
+        .arg(job.FileMask, kept("Naming Option"), kept("Output File Qualifier"), job.ImageQualifier,
+            job.SequenceStart, kept("Create As"), kept("Resize Speed"), kept("Thumb Width"),
+            kept("Thumb Height"))
+        .arg(kept("Jpg Compression"));
 }
 
 } // namespace pixmaro

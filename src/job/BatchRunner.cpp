@@ -132,6 +132,7 @@ QString BatchRunner::UnknownTypeMessage(const QString &entry, const QString &con
 RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles)
 {
     m_untyped.clear();
+    m_state.ProcessedCount = 0;
     m_state.CancelRequested = false;
     host.runStarting(m_state);
     const int count = int(selectedFiles.size());
@@ -198,9 +199,10 @@ RunOutcome BatchRunner::finishRun(RunHost &host, int count)
     return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
 }
 
-bool BatchRunner::loadSource(
-    RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info, Picture &picture)
+InfoRec *BatchRunner::loadSource(
+    RunHost &host, const JobSettings &job, const QStringList &files, int index, Picture &picture)
 {
+    const QString &entry = files[index];
     const QString path = PathIn(job.InputFolder, entry);
     const std::optional<qint64> size = ListedSize(path);
     if (!size || !LoadPicture(path, picture)) {
@@ -208,11 +210,12 @@ bool BatchRunner::loadSource(
         // count so far.
         host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
         m_state.CancelRequested = true;
-        return false;
+        return nullptr;
     }
+    InfoRec &info = m_state.RunInfo[std::size_t(index)];
     info.SourceSize = *size;
     info.SourcePath = path;
-    return true;
+    return &info;
 }
 
 QString BatchRunner::writeOutput(
@@ -276,12 +279,24 @@ QString BatchRunner::writeOutput(
     return path;
 }
 
-RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
+RunOutcome BatchRunner::runEach(RunHost &host, const QStringList &files, const FileStep &step)
 {
     const int count = int(files.size());
-    if (count == 0)
+    host.setProgress(0, count);
+    for (int i = 0; i < count; ++i) {
+        const JobSettings job = beginFile(host, i, count);
+        if (const std::optional<RunOutcome> stop = step(job, i))
+            return *stop;
+        if (!endOfFile(host, i, count))
+            break;
+    }
+    return finishRun(host, count);
+}
+
+RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
+{
+    if (files.isEmpty())
         return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
     const JobSettings start = host.jobSettings();
     m_state.KeepRatio = start.KeepRatio;
     const qint64 maxWidth = IntegerOrThrow(start.MaxWidth);
@@ -294,14 +309,11 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
     // kept, ends the run before anything is written.
     if (m_state.ThumbMax == 0 || (!m_state.KeepRatio && (typedWidth <= 0 || typedHeight <= 0)))
         Fail(QStringLiteral("no thumbnail size"));
-    host.setProgress(0, count);
     Picture picture;
 
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
-        const QString &entry = files[i];
-        InfoRec &info = m_state.RunInfo[std::size_t(i)];
-        if (!loadSource(host, job, entry, info, picture))
+    return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
+        InfoRec *const info = loadSource(host, job, files, i, picture);
+        if (!info)
             return RunOutcome::LoadFailed;
 
         ThumbSize size { typedWidth, typedHeight };
@@ -316,8 +328,8 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
         // A side that rounds below one pixel is one pixel wide.
         size.width = std::max(size.width, 1);
         size.height = std::max(size.height, 1);
-        info.ThumbWidth = size.width;
-        info.ThumbHeight = size.height;
+        info->ThumbWidth = size.width;
+        info->ThumbHeight = size.height;
 
         if (job.ResizeSpeed == 1) {
             // The picture is drawn once: its pixels move into the raster rather than being copied.
@@ -327,48 +339,29 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
             ResizeFast(picture, size.width, size.height, m_working);
         }
 
-        info.OutputPath = writeOutput(job, job.ThumbQualifier, entry, i);
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    return finishRun(host, count);
+        info->OutputPath = writeOutput(job, job.ThumbQualifier, files[i], i);
+        return std::nullopt;
+    });
 }
 
 RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
 {
-    const int count = int(files.size());
-    if (count == 0)
-        return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
-    host.setProgress(0, count);
     Picture picture;
-
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
-        const QString &entry = files[i];
-        InfoRec &info = m_state.RunInfo[std::size_t(i)];
-        if (!loadSource(host, job, entry, info, picture))
+    return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
+        InfoRec *const info = loadSource(host, job, files, i, picture);
+        if (!info)
             return RunOutcome::LoadFailed;
-        info.ThumbWidth = picture.width();
-        info.ThumbHeight = picture.height();
+        info->ThumbWidth = picture.width();
+        info->ThumbHeight = picture.height();
         MoveToBitmap(m_working, picture);
-        info.OutputPath = writeOutput(job, job.ImageQualifier, entry, i);
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    return finishRun(host, count);
+        info->OutputPath = writeOutput(job, job.ImageQualifier, files[i], i);
+        return std::nullopt;
+    });
 }
 
 RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
 {
-    const int count = int(files.size());
-    if (count == 0)
-        return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
-    host.setProgress(0, count);
-
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
+    return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
         const QString &entry = files[i];
         const QString name = KeepBytesName(
             NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
@@ -390,61 +383,54 @@ RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
             CopyContent(source, destination);
             ++m_state.ProcessedCount;
         }
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    return finishRun(host, count);
+        return std::nullopt;
+    });
 }
 
 RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
 {
     const int count = int(files.size());
-    if (count == 0)
-        return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
-    host.setProgress(0, count);
     int refused = 0;
     QStringList refusals;
 
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
-        const QString &entry = files[i];
-        const QString name = KeepBytesName(
-            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
-        // A rename never moves a file to another folder.
-        const QString newPath = PathIn(job.InputFolder, name);
-        const QString oldPath = PathIn(job.InputFolder, entry);
-        const std::optional<qint64> size = ListedSize(oldPath);
-        if (!size) {
-            // Only files are renamed: a folder or anything else named like a picture stops the
-            // run as a source that cannot be loaded does.
-            host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
-            m_state.CancelRequested = true;
-            return RunOutcome::LoadFailed;
-        }
-        m_state.RunInfo[std::size_t(i)] = { *size, -1, -1, newPath, newPath };
+    const RunOutcome outcome
+        = runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
+              const QString &entry = files[i];
+              const QString name = KeepBytesName(
+                  NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
+              // A rename never moves a file to another folder.
+              const QString newPath = PathIn(job.InputFolder, name);
+              const QString oldPath = PathIn(job.InputFolder, entry);
+              const std::optional<qint64> size = ListedSize(oldPath);
+              if (!size) {
+                  // Only files are renamed: a folder or anything else named like a picture stops
+                  // the run as a source that cannot be loaded does.
+                  host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
+                  m_state.CancelRequested = true;
+                  return RunOutcome::LoadFailed;
+              }
+              m_state.RunInfo[std::size_t(i)] = { *size, -1, -1, newPath, newPath };
 
-        if (EntryExists(newPath)) {
-            host.messages().inform(QString::fromLatin1(kDuplicateNameStop));
-            host.refreshFileLists();
-            host.setProgress(0, count);
-            m_state.CancelRequested = true;
-            return RunOutcome::RenameTargetExists;
-        }
-        const std::optional<QString> reason = IsPlainFileName(name)
-            ? RenameNoReplace(oldPath, newPath)
-            : QStringLiteral("not a file name");
-        if (reason) {
-            if (refusals.size() < kListedRefusals)
-                refusals << entry + QStringLiteral(" -> ") + name + QStringLiteral(": ") + *reason;
-            ++refused;
-        } else {
-            ++m_state.ProcessedCount;
-        }
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    const RunOutcome outcome = finishRun(host, count);
+              if (EntryExists(newPath)) {
+                  host.messages().inform(QString::fromLatin1(kDuplicateNameStop));
+                  host.refreshFileLists();
+                  host.setProgress(0, count);
+                  m_state.CancelRequested = true;
+                  return RunOutcome::RenameTargetExists;
+              }
+              const std::optional<QString> reason = IsPlainFileName(name)
+                  ? RenameNoReplace(oldPath, newPath)
+                  : QStringLiteral("not a file name");
+              if (reason) {
+                  if (refusals.size() < kListedRefusals)
+                      refusals << entry + QStringLiteral(" -> ") + name + QStringLiteral(": ")
+                              + *reason;
+                  ++refused;
+              } else {
+                  ++m_state.ProcessedCount;
+              }
+              return std::nullopt;
+          });
     if (refused == 0)
         return outcome;
     // The other renames went on; the refused ones are reported once, with the reasons.

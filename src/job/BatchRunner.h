@@ -10,6 +10,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 namespace pixmaro {
 
 inline constexpr const char *kCouldNotOpen = "Could not open ";
@@ -51,12 +54,21 @@ public:
     static QString UnknownTypeMessage(const QString &entry, const QString &convertTo);
 
 private:
+    /// One step of a run: handles file `index` with the settings read for it; returns how the
+    /// run ends when it must stop there.
+    using FileStep = std::function<std::optional<RunOutcome>(const JobSettings &job, int index)>;
+    /// Walks the files: the counter and settings before each step, the bar and the message pump
+    /// after it, and the end of the run.
+    RunOutcome runEach(RunHost &host, const QStringList &files, const FileStep &step);
+
     RunOutcome RunThumbnails(RunHost &host, const QStringList &files);
     RunOutcome RunRename(RunHost &host, const QStringList &files);
     RunOutcome RunCopy(RunHost &host, const QStringList &files);
     RunOutcome RunConvert(RunHost &host, const QStringList &files);
 
-    bool loadSource(RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info,
+    /// Loads file `index` into `picture` and fills its slot's source size and path. Shows "Could
+    /// not open <name>" and asks the run to stop when it cannot; returns the slot, or null then.
+    InfoRec *loadSource(RunHost &host, const JobSettings &job, const QStringList &files, int index,
         Picture &picture);
     /// Names entry `index`, encodes the working raster as its target type, appends the extension
     /// and writes the file under the overwrite rule. Returns the output path with its extension;
