@@ -33,11 +33,12 @@ public:
     /// The mode chosen in the prompt.
     int mode() const;
 
+    /// Closing the prompt answers Cancel.
+    void reject() override;
+
 private:
     void modeChosen(int mode);
     void finish(MessageAnswer answer);
-    void reject() override;
-
     Messages &m_messages;
     LinkModeGroup *rgHREF;
     QLineEdit *eHREF;

@@ -56,6 +56,7 @@ HtmlOptionsHelpWindow::HtmlOptionsHelpWindow(QWidget *parent)
     text->setReadOnly(true);
     text->setPlainText(QString::fromLatin1(kHtmlOptionsHelpText));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("bOK");
