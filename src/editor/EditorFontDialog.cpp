@@ -50,6 +50,7 @@ EditorFontDialog::EditorFontDialog(QWidget *parent)
     m_fonts->setObjectName("fontChooser");
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_fonts->setWindowFlags(Qt::Widget);
+    m_fonts->setSizeGripEnabled(false);
 
     cbColor = new QComboBox(this);
     cbColor->setObjectName("cbColor");
