@@ -146,7 +146,7 @@ QString HtmlOutputDialog::chosenFileName() const
 
 void HtmlOutputDialog::prepareToShow(const QString &runFolder)
 {
-    setFolder(LocationStartFolder({ runFolder, m_folder }));
+    setFolder(LocationStartFolder({ runFolder, m_keptFolder }));
 }
 
 void HtmlOutputDialog::setFolder(const QString &folder)
@@ -179,6 +179,7 @@ void HtmlOutputDialog::bOKClick()
                MessageButtons::OkCancel)
             != MessageAnswer::Ok)
         return;
+    m_keptFolder = m_folder;
     accept();
 }
 

@@ -41,7 +41,8 @@ public:
     void resetToDefaults();
 
     /// Readies a showing: the tree opens on `runFolder` (the run's output folder) when it exists,
-    /// else on the folder chosen last, else on the nearest existing folder; the list is re-read.
+    /// else on the folder last confirmed with OK, else on the nearest existing folder above them,
+    /// else on the root; the list is re-read.
     void prepareToShow(const QString &runFolder);
     /// Selects `folder` in the tree and lists its HTML files.
     void setFolder(const QString &folder);
@@ -67,6 +68,7 @@ private:
     Shell &m_shell;
     ConfirmDelete m_confirmDelete;
     QString m_folder;
+    QString m_keptFolder; // the folder of the last page confirmed
     QFileSystemModel *m_model;
     QTreeView *dtTree;
     QListWidget *lbFiles;
