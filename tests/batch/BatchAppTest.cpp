@@ -1,11 +1,13 @@
 // Tests of pixmaro-batch as a user runs it: settings, file selection, checks and dry runs.
 #include "batch/BatchApp.h"
 
+#include "batch/ConsoleHost.h"
 #include "imaging/Encoders.h"
 #include "support/TempFiles.h"
 
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace pixmaro {
@@ -274,6 +276,21 @@ TEST_F(BatchApp, AnHtmlPageNamingAFolderGoesInsideIt)
         EXPECT_EQ(done.status, 0) << done.err.toStdString();
         EXPECT_TRUE(QFileInfo::exists(path("out/web/MyWeb.htm"))) << page;
         EXPECT_FALSE(QFileInfo::exists(path("out/MyWeb.htm")));
+    }
+}
+
+TEST(ConsoleHost, StopSignalsActLikeTheFirstCtrlC)
+{
+    for (const int signal : { SIGINT, SIGTERM, SIGHUP }) {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        ConsoleMessages messages(errStream);
+        ConsoleHost host(JobSettings(), messages, outStream, errStream, false);
+        RunState state;
+        host.runStarting(state);
+        std::raise(signal);
+        host.pumpEvents();
+        EXPECT_TRUE(state.CancelRequested) << signal;
     }
 }
 
