@@ -1,0 +1,112 @@
+// The gallery's windows in the program: created after the main window with their kept settings,
+// reached through "Do HTML!", reset with the others and written at exit.
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "editor/HtmlEditorWindow.h"
+#include "html/HtmlOptionsDialog.h"
+#include "html/HtmlOutputDialog.h"
+#include "settings/IniFile.h"
+#include "support/FakeShell.h"
+#include "support/ModalDialogs.h"
+#include "support/TempFiles.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pixmaro {
+namespace {
+
+using test::WithNextModal;
+
+/// Presses `button` in the next message box, keeping its text.
+void AnswerBox(QMessageBox::StandardButton button, QString *text)
+{
+    WithNextModal<QMessageBox>([=](QMessageBox *box) {
+        *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+TEST(GalleryWindowsInTheProgram, CreatedInOrderLoadedUsedAndWrittenAtExit)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir::cleanPath(dir.path());
+    const QString ini = test::WriteFile(folder + "/Pixmaro.ini",
+        "[Directories]\nhtmlName=album.htm\nOutput=" + folder.toUtf8()
+            + "\n[Layout]\nBannerString=Trip\nUseFrames=1\n[Linking]\nLinkOriginal=0\n");
+    test::FakeShell shell;
+    {
+        Program program(shell, ini, std::chrono::milliseconds(0));
+        MainWindow &form1 = program.mainWindow();
+        QStringList order;
+        for (QObject *child : form1.children()) {
+            if (child->isWidgetType() && child->objectName().startsWith('T'))
+                order << child->objectName();
+        }
+        EXPECT_EQ(order,
+            QStringList({ "TForm3", "TfHTM", "TForm6", "TForm5", "TfDlgOutHTML", "THRFPrmpt" }));
+
+        // Loaded with the click rules: frames without the link stay off, no question asked.
+        HtmlOptionsDialog &form6 = program.htmlOptionsDialog();
+        EXPECT_EQ(form6.options().BannerString, "Trip");
+        EXPECT_FALSE(form6.options().UseFrames);
+        EXPECT_EQ(program.htmlOutputDialog().chosenFileName(), "album.htm");
+
+        // "Do HTML!" after no run at all: the page lands in the chosen folder and the editor.
+        auto *bHTML = form1.findChild<QPushButton *>("bHTML");
+        // Usable once the gallery's windows exist (its page is reached only after a run).
+        ASSERT_FALSE(bHTML->testAttribute(Qt::WA_ForceDisabled));
+        WithNextModal<HtmlOutputDialog>(
+            [&](HtmlOutputDialog *d) {
+                d->setFolder(folder);
+                d->findChild<QPushButton *>("bOK")->click();
+            },
+            "TfDlgOutHTML");
+        QString caption;
+        WithNextModal<HtmlOptionsDialog>(
+            [&](HtmlOptionsDialog *d) {
+                caption = d->windowTitle();
+                d->findChild<QLineEdit *>("eBanr")->setText("Trip 2");
+                d->findChild<QPushButton *>("bOK2")->click();
+            },
+            "TForm6");
+        Q_EMIT bHTML->clicked();
+        EXPECT_EQ(caption, "HTML Options - " + folder + "/album.htm - 0 Files");
+        HtmlEditorWindow &editor = program.htmlEditor();
+        EXPECT_TRUE(editor.isVisible());
+        EXPECT_EQ(editor.CurrentFile(), folder + "/album.htm");
+        EXPECT_TRUE(test::ReadFile(folder + "/album.htm").contains("Trip 2"));
+
+        // The program ends with an edit in the editor: its question first, then the settings.
+        editor.findChild<QPlainTextEdit *>("Memo1")->insertPlainText("x");
+        QString question;
+        AnswerBox(QMessageBox::No, &question);
+        form1.close();
+        EXPECT_EQ(question, "Save File?\n" + QString::fromLatin1(kSaveNote));
+        program.htmlOutputDialog().findChild<QLineEdit *>("eFileName")->setText("trip.htm");
+    }
+    const IniFile written = IniFile::Open(ini);
+    EXPECT_EQ(written.readString("Layout", "BannerString", ""), "Trip 2");
+    EXPECT_EQ(written.readString("Directories", "htmlName", ""), "trip.htm");
+
+    // The reset puts the defaults into the gallery's windows too, written at exit.
+    {
+        Program program(shell, ini, std::chrono::milliseconds(0));
+        QString text;
+        AnswerBox(QMessageBox::Yes, &text);
+        program.mainWindow().sbDefaultsClick();
+        EXPECT_EQ(program.htmlOptionsDialog().options().BannerString, "Pixmaro");
+        EXPECT_EQ(program.htmlOutputDialog().chosenFileName(), "MyWeb.htm");
+    }
+    const IniFile reset = IniFile::Open(ini);
+    EXPECT_EQ(reset.readString("Layout", "BannerString", ""), "Pixmaro");
+    EXPECT_EQ(reset.readString("Directories", "htmlName", ""), "MyWeb.htm");
+}
+
+} // namespace
+} // namespace pixmaro
