@@ -4,6 +4,7 @@
 
 #include "editor/EditorFontDialog.h"
 #include "editor/FindReplaceDialog.h"
+#include "support/AccessibleNames.h"
 #include "support/FakeMessages.h"
 #include "support/FakeShell.h"
 #include "support/ModalDialogs.h"
@@ -400,6 +401,20 @@ TEST_F(Editor, FontDialogApplyActsAtOnceAndSurvivesCancel)
     click("bFont");
     EXPECT_TRUE(memo()->font().underline());
     EXPECT_EQ(memo()->palette().color(QPalette::Text), QColor(0x008000));
+}
+
+TEST_F(Editor, EveryControlHasAName)
+{
+    click("bFind");
+    click("bReplace");
+    EXPECT_EQ(test::UnnamedControls(editor), QStringList());
+    EXPECT_EQ(test::AccessibleName(memo()), "HTML Text");
+    EXPECT_EQ(test::AccessibleName(editor.findChild<QWidget *>("bFont")), "Change Font...");
+    EXPECT_EQ(test::AccessibleName(editor.findChild<QWidget *>("bOpenIt")), "Open File");
+    editor.findChild<QWidget *>("FindDialog1")->hide();
+    editor.findChild<QWidget *>("ReplaceDialog1")->hide();
+    EditorFontDialog font;
+    EXPECT_EQ(test::UnnamedControls(font, font.findChild<QWidget *>("fontChooser")), QStringList());
 }
 
 TEST_F(Editor, Screenshots)

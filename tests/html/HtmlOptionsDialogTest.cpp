@@ -5,6 +5,7 @@
 #include "html/HtmlOptionsHelpWindow.h"
 #include "html/LinkModeGroup.h"
 #include "settings/IniFile.h"
+#include "support/AccessibleNames.h"
 #include "support/FakeMessages.h"
 #include "support/ModalDialogs.h"
 #include "support/Screenshots.h"
@@ -337,6 +338,16 @@ TEST_F(OptionsDialog, HelpOpensTheHelpWindow)
         text.indexOf("REMEMBER TO ADD THE TRAILING SLASH..."));
     EXPECT_LT(text.indexOf("REMEMBER"), text.indexOf("../Textures/"));
     EXPECT_LT(text.indexOf("C:\\My Documents\\My Webs\\Personal"), text.indexOf("Generic"));
+}
+
+TEST_F(OptionsDialog, EveryControlHasAName)
+{
+    EXPECT_EQ(test::UnnamedControls(dialog), QStringList());
+    EXPECT_EQ(test::UnnamedControls(prompt), QStringList());
+    EXPECT_EQ(test::UnnamedControls(help), QStringList());
+    EXPECT_EQ(test::AccessibleName(edit("eTWidth")), "Table Width %");
+    EXPECT_EQ(test::AccessibleName(child("cpBack")), "Page Background");
+    EXPECT_EQ(test::AccessibleName(box("cbFrames")), "Use Frames For Display");
 }
 
 TEST_F(OptionsDialog, Screenshots)

@@ -4,6 +4,7 @@
 
 #include "settings/IniFile.h"
 #include "shell/DesktopShell.h"
+#include "support/AccessibleNames.h"
 #include "support/FakeMessages.h"
 #include "support/FakeShell.h"
 #include "support/Screenshots.h"
@@ -217,6 +218,13 @@ TEST(LocationDialogTrash, DeletedPagesCanBeRestoredFromTheDesktopTrash)
     EXPECT_EQ(test::ReadFile(dir.filePath("share/Trash/files/old.htm")), "old");
     EXPECT_EQ(list->count(), 0);
     qputenv("XDG_DATA_HOME", savedData);
+}
+
+TEST_F(LocationDialog, EveryControlHasAName)
+{
+    EXPECT_EQ(test::UnnamedControls(dialog), QStringList());
+    EXPECT_EQ(test::AccessibleName(name()), "File Name:");
+    EXPECT_EQ(test::AccessibleName(list()), "HTML Files");
 }
 
 TEST_F(LocationDialog, Screenshot)
