@@ -25,6 +25,11 @@
 
 namespace pixmaro {
 
+QString DeletionCountLine(int count)
+{
+    return QStringLiteral("Confirm deletion of %1 files...").arg(count);
+}
+
 HtmlOutputDialog::HtmlOutputDialog(Messages &messages, Shell &shell, QWidget *parent)
     : QDialog(parent)
     , m_messages(messages)
@@ -35,8 +40,8 @@ HtmlOutputDialog::HtmlOutputDialog(Messages &messages, Shell &shell, QWidget *pa
     setModal(true);
     resize(520, 400);
 
-    m_confirmDelete = [this](const QString &countLine) -> std::optional<bool> {
-        if (m_messages.ask(MessageIcon::Question, countLine, MessageButtons::YesNo)
+    m_confirmDelete = [this](int count) -> std::optional<bool> {
+        if (m_messages.ask(MessageIcon::Question, DeletionCountLine(count), MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return std::nullopt;
         return true;

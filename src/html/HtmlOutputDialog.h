@@ -22,17 +22,21 @@ namespace pixmaro {
 
 inline constexpr const char *kOverwriteQuestion = "Overwrite file?";
 
+/// "Confirm deletion of <count> files...".
+QString DeletionCountLine(int count);
+
 class HtmlOutputDialog : public QDialog {
     Q_OBJECT
 public:
-    /// Asks whether to delete the files: given the count line ("Confirm deletion of 3 files..."),
-    /// returns nothing when the answer is not Yes, else whether they go to the trash (true) or are
-    /// deleted for good (false).
-    using ConfirmDelete = std::function<std::optional<bool>(const QString &countLine)>;
+    /// Asks whether to delete `count` files ("Confirm deletion of <count> files..."): returns
+    /// nothing when the answer is not Yes, else whether they go to the trash (true) or are deleted
+    /// for good (false).
+    using ConfirmDelete = std::function<std::optional<bool>(int count)>;
 
     HtmlOutputDialog(Messages &messages, Shell &shell, QWidget *parent = nullptr);
 
-    /// Replaces the deletion question (by default a Yes/No box through Messages, to the trash).
+    /// Replaces the deletion question: the program's deletion confirmation. Until one is given, a
+    /// Yes/No box through Messages asks, and Yes sends the files to the trash.
     void setDeleteConfirmation(ConfirmDelete confirm) { m_confirmDelete = std::move(confirm); }
 
     void loadSettings(const HtmlOutputSettings &stored);

@@ -169,8 +169,8 @@ TEST_F(LocationDialog, DeletionToTheTrashForGoodOrNot)
 {
     QString countLine;
     std::optional<bool> answer;
-    dialog.setDeleteConfirmation([&](const QString &line) {
-        countLine = line;
+    dialog.setDeleteConfirmation([&](int count) {
+        countLine = DeletionCountLine(count);
         return answer;
     });
     list()->item(1)->setSelected(true);
@@ -214,6 +214,7 @@ TEST(LocationDialogTrash, DeletedPagesCanBeRestoredFromTheDesktopTrash)
     list->item(0)->setSelected(true);
     messages.answers = { MessageAnswer::Yes };
     dialog.DeleteSelectedClick();
+    EXPECT_EQ(messages.texts, QStringList { "Confirm deletion of 1 files..." });
     EXPECT_FALSE(QFileInfo::exists(page));
     EXPECT_EQ(test::ReadFile(dir.filePath("share/Trash/files/old.htm")), "old");
     EXPECT_EQ(list->count(), 0);
