@@ -221,8 +221,7 @@ void HtmlOutputDialog::DeleteSelectedClick()
     }
     if (paths.isEmpty())
         return;
-    const std::optional<bool> toTrash
-        = m_confirmDelete(QStringLiteral("Confirm deletion of %1 files...").arg(paths.size()));
+    const std::optional<bool> toTrash = m_confirmDelete(int(paths.size()));
     if (!toTrash)
         return;
     for (const QString &path : paths) {
