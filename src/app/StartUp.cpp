@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "editor/HtmlEditorWindow.h"
+#include "filecmds/ConfirmDeleteDialog.h"
 #include "html/DoHtml.h"
 #include "html/HrefPromptDialog.h"
 #include "html/HtmlOptionsDialog.h"
@@ -55,6 +56,14 @@ void Program::connectGalleryWindows()
     m_htmlOutput->loadSettings(form1.storedSettings().htmlOutput);
     m_form6->setHelpWindow(m_form5);
     m_form6->setHrefPrompt(m_hrefPrompt);
+    // The location dialog deletes pages after the same confirmation as the file lists.
+    if (auto *form4 = form1.findChild<ConfirmDeleteDialog *>("TForm4")) {
+        m_htmlOutput->setDeleteConfirmation([form4](int count) -> std::optional<bool> {
+            if (!form4->confirmDeletion(count))
+                return std::nullopt;
+            return form4->toRecycleBin();
+        });
+    }
 
     QObject::connect(
         &form1, &MainWindow::collectingKeptSettings, m_form6, [this](StoredSettings &stored) {

@@ -3,6 +3,7 @@
 #include "html/HtmlOutputDialog.h"
 
 #include "base/Paths.h"
+#include "filecmds/FileCommands.h"
 #include "html/GalleryWriter.h"
 #include "html/OutputLocation.h"
 
@@ -25,11 +26,6 @@
 
 namespace pixmaro {
 
-QString DeletionCountLine(int count)
-{
-    return QStringLiteral("Confirm deletion of %1 files...").arg(count);
-}
-
 HtmlOutputDialog::HtmlOutputDialog(Messages &messages, Shell &shell, QWidget *parent)
     : QDialog(parent)
     , m_messages(messages)
@@ -41,7 +37,8 @@ HtmlOutputDialog::HtmlOutputDialog(Messages &messages, Shell &shell, QWidget *pa
     resize(520, 400);
 
     m_confirmDelete = [this](int count) -> std::optional<bool> {
-        if (m_messages.ask(MessageIcon::Question, DeletionCountLine(count), MessageButtons::YesNo)
+        if (m_messages.ask(
+                MessageIcon::Question, DeleteConfirmationText(count), MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return std::nullopt;
         return true;

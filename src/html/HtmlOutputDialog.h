@@ -22,9 +22,6 @@ namespace pixmaro {
 
 inline constexpr const char *kOverwriteQuestion = "Overwrite file?";
 
-/// "Confirm deletion of <count> files...".
-QString DeletionCountLine(int count);
-
 class HtmlOutputDialog : public QDialog {
     Q_OBJECT
 public:

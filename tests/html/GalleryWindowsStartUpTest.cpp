@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "editor/HtmlEditorWindow.h"
+#include "filecmds/ConfirmDeleteDialog.h"
 #include "html/HtmlOptionsDialog.h"
 #include "html/HtmlOutputDialog.h"
 #include "settings/IniFile.h"
@@ -10,7 +11,10 @@
 #include "support/ModalDialogs.h"
 #include "support/TempFiles.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -48,8 +52,11 @@ TEST(GalleryWindowsInTheProgram, CreatedInOrderLoadedUsedAndWrittenAtExit)
             if (child->isWidgetType() && child->objectName().startsWith('T'))
                 order << child->objectName();
         }
-        EXPECT_EQ(order,
-            QStringList({ "TForm3", "TfHTM", "TForm6", "TForm5", "TfDlgOutHTML", "THRFPrmpt" }));
+        // After the duplicate-names dialog and the deletion confirmation, in their own order.
+        const QStringList gallery { "TfHTM", "TForm6", "TForm5", "TfDlgOutHTML", "THRFPrmpt" };
+        EXPECT_EQ(order.mid(order.indexOf("TfHTM")), gallery);
+        EXPECT_LT(order.indexOf("TForm3"), order.indexOf("TfHTM"));
+        EXPECT_LT(order.indexOf("TForm4"), order.indexOf("TfHTM"));
 
         // Loaded with the click rules: frames without the link stay off, no question asked.
         HtmlOptionsDialog &form6 = program.htmlOptionsDialog();
@@ -106,6 +113,45 @@ TEST(GalleryWindowsInTheProgram, CreatedInOrderLoadedUsedAndWrittenAtExit)
     const IniFile reset = IniFile::Open(ini);
     EXPECT_EQ(reset.readString("Layout", "BannerString", ""), "Pixmaro");
     EXPECT_EQ(reset.readString("Directories", "htmlName", ""), "MyWeb.htm");
+}
+
+TEST(GalleryWindowsInTheProgram, LocationDialogDeletesAfterTheDeletionConfirmation)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir::cleanPath(dir.path());
+    for (const char *name : { "a.htm", "b.htm", "c.htm" })
+        test::WriteFile(folder + "/" + name, "x");
+    test::FakeShell shell;
+    Program program(shell, folder + "/Pixmaro.ini", std::chrono::milliseconds(0));
+    HtmlOutputDialog &location = program.htmlOutputDialog();
+    location.prepareToShow(folder);
+    auto *list = location.findChild<QListWidget *>("lbFiles");
+    ASSERT_EQ(list->count(), 3);
+
+    struct Row {
+        bool recycle;
+        const char *button;
+    };
+    QString countLine;
+    for (const Row row :
+        { Row { true, "bNoDel" }, Row { true, "bYesDel" }, Row { false, "bYesDel" } }) {
+        list->item(0)->setSelected(true);
+        WithNextModal<ConfirmDeleteDialog>(
+            [&](ConfirmDeleteDialog *form4) {
+                countLine = form4->findChild<QLabel *>("lNumDel")->text();
+                form4->findChild<QCheckBox *>("cbRecycle")->setChecked(row.recycle);
+                form4->findChild<QPushButton *>(row.button)->click();
+            },
+            "TForm4");
+        location.DeleteSelectedClick();
+        EXPECT_EQ(countLine, "Confirm deletion of 1 files...");
+    }
+    // No deleted nothing; Yes sent "a.htm" to the trash, then "b.htm" was deleted for good.
+    EXPECT_EQ(shell.callsOf("trash"),
+        (std::vector<test::FakeShell::Call> { { "trash", { folder + "/a.htm" } } }));
+    EXPECT_FALSE(QFileInfo::exists(folder + "/b.htm"));
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "c.htm");
 }
 
 } // namespace

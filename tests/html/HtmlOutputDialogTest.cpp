@@ -2,6 +2,7 @@
 // question, kept name and file commands.
 #include "html/HtmlOutputDialog.h"
 
+#include "filecmds/FileCommands.h"
 #include "settings/IniFile.h"
 #include "shell/DesktopShell.h"
 #include "support/AccessibleNames.h"
@@ -170,7 +171,7 @@ TEST_F(LocationDialog, DeletionToTheTrashForGoodOrNot)
     QString countLine;
     std::optional<bool> answer;
     dialog.setDeleteConfirmation([&](int count) {
-        countLine = DeletionCountLine(count);
+        countLine = DeleteConfirmationText(count);
         return answer;
     });
     list()->item(1)->setSelected(true);
