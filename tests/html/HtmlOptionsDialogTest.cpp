@@ -147,6 +147,49 @@ TEST_F(OptionsDialog, EveryCheckBoxRuleOnClick)
     EXPECT_TRUE(shown("eHREF") && shown("rgHREF"));
 }
 
+TEST_F(OptionsDialog, EveryRuleFromANonDefaultSettingsFile)
+{
+    // Every box the other way round from its default; each click then shows what it hid.
+    const QByteArray file = "[Linking]\nLinkOriginal=0\nOriginalLinkOpt=3\n"
+                            "[Layout]\nLinkBorder=0\nMultiPg=0\nUseNavBtns=0\nTileBkgd=1\n"
+                            "[Tables]\nIncludeCaption=0\nUseBkgdColor=0\nUseCellColor=1\n"
+                            "UseTables=0\n";
+    struct Row {
+        const char *click;
+        std::vector<const char *> shownAfter;
+        std::vector<const char *> hiddenAfter;
+    };
+    const Row rows[] = {
+        { "cbHREF", { "rgHREF" }, { "eHREF" } }, // the generic mode keeps the address hidden
+        { "cbBorder", { "eBorder", "lBorder" }, {} },
+        { "cbCaption", { "eCaption", "lTCap", "cbCAlign", "lCAlign" }, {} },
+        { "cbTBColor", { "cpTBkgd", "lBColor" }, {} },
+        { "cbCBColor", {}, { "cpCBkgd", "lCColor" } },
+        { "cbUseTable", { "GroupBox3", "GroupBox4", "Label24", "gbPages" },
+            { "gbNavBtns", "lMHelp" } },
+        { "rbMpg", { "lTperPg", "eTperPg", "gbNavBtns", "lMHelp" }, {} },
+        { "cbAddNav", { "rbNavTop", "rbNavBot", "rbNavBoth" }, {} },
+    };
+    for (const Row &row : rows) {
+        dialog.loadSettings(HtmlOptions::Load(IniFile::FromText(file)));
+        if (QString(row.click) == "rbMpg" || QString(row.click) == "cbAddNav")
+            box("cbUseTable")->click(); // the page settings belong to the table layout
+        child<QAbstractButton>(row.click)->click();
+        for (const char *name : row.shownAfter)
+            EXPECT_TRUE(shown(name)) << row.click << " -> " << name;
+        for (const char *name : row.hiddenAfter)
+            EXPECT_FALSE(shown(name)) << row.click << " -> " << name;
+    }
+    // Frames from this file: the HREF prompt is asked (links are off); No leaves frames off.
+    dialog.loadSettings(HtmlOptions::Load(IniFile::FromText(file)));
+    WithNextModal<HrefPromptDialog>(
+        [](HrefPromptDialog *p) { p->findChild<QPushButton *>("bNo")->click(); });
+    box("cbFrames")->click();
+    EXPECT_FALSE(box("cbFrames")->isChecked() || box("cbHREF")->isChecked());
+    EXPECT_FALSE(box("cbUseTable")->isChecked());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(OptionsDialog, StoredSettingsAreShownAsTheRulesLeaveThem)
 {
     // Frames stored without the link: declined without a question while loading.
