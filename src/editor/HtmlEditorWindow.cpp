@@ -106,9 +106,13 @@ HtmlEditorWindow::HtmlEditorWindow(Messages &messages, Shell &shell, QWidget *pa
     auto *bSaveIt = BarButton("bSaveIt", QStringLiteral("Save File"), bar);
     bBrowse = BarButton("bBrowse", QStringLiteral("Open in Browser"), bar);
     auto *bOK = BarButton("bOK", QStringLiteral("OK"), bar);
-    // The four large buttons draw their caption green while the mouse is over them.
-    for (QPushButton *button : { bOpenIt, bSaveIt, bBrowse, bOK })
+    // The four large buttons draw their caption green while the mouse is over them; each is as
+    // wide as its caption, so the bar fits the window's width.
+    for (QPushButton *button : { bOpenIt, bSaveIt, bBrowse, bOK }) {
         button->setStyleSheet(QStringLiteral("QPushButton:hover { color: rgb(0, 128, 0); }"));
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
+        button->setMaximumWidth(button->minimumWidth());
+    }
     auto *bSelAll = BarButton("bSelAll", QStringLiteral("Select All"), bar);
     auto *bDelSel = BarButton("bDelSel", QStringLiteral("DeSelect All"), bar);
     for (QPushButton *button : { bSelAll, bDelSel }) {
@@ -138,6 +142,7 @@ HtmlEditorWindow::HtmlEditorWindow(Messages &messages, Shell &shell, QWidget *pa
     stack->addWidget(bDelSel);
     auto *barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(4, 2, 4, 2);
+    barLayout->setSpacing(4);
     for (QPushButton *button : { bOpenIt, bSaveIt, bBrowse, bOK })
         barLayout->addWidget(button);
     barLayout->addLayout(stack);
