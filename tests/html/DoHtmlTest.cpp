@@ -112,16 +112,6 @@ TEST_F(DoHtmlFlow, ThumbnailJobToEditor)
         images += match.captured(0).startsWith("SRC");
     }
     EXPECT_EQ(images, 6);
-
-    // Kept for the browser test when it asks for the gallery.
-    if (const QByteArray keep = qgetenv("PIXMARO_KEEP_GALLERY"); !keep.isEmpty()) {
-        const QString target = QFile::decodeName(keep);
-        QDir().mkpath(target + "/photos/thumbs");
-        for (const QString &name : QDir(photos()).entryList(QDir::Files))
-            QFile::copy(photos() + u'/' + name, target + "/photos/" + name);
-        for (const QString &name : QDir(thumbs()).entryList(QDir::Files))
-            QFile::copy(thumbs() + u'/' + name, target + "/photos/thumbs/" + name);
-    }
 }
 
 TEST_F(DoHtmlFlow, CancelledDialogsWriteNothing)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders a gallery made through the windows (thumbnail run, "Do HTML!", location, options, editor)
-# in headless Chromium and checks that every thumbnail image loaded. Exits 77 (skipped) when
-# Chromium is not installed.
+# Renders a gallery made through the windows (the wizard's thumbnail job, "Do HTML!", location,
+# options, editor) in headless Chromium and checks that every thumbnail image loaded. Exits 77
+# (skipped) when Chromium is not installed.
 set -euo pipefail
 tests=$1
 browser=$(command -v chromium || command -v chromium-browser || true)
@@ -13,7 +13,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 QT_QPA_PLATFORM=offscreen PIXMARO_KEEP_GALLERY="$work/gallery" \
-  "$tests" --gtest_filter=DoHtmlFlow.ThumbnailJobToEditor >/dev/null
+  "$tests" --gtest_filter=GalleryWindowsInTheProgram.ThumbnailWizardThenDoHtmlToTheEditor >/dev/null
 
 # A copy of the page, beside it, with a script that records how many images loaded.
 page="$work/gallery/photos/thumbs/MyWeb.htm"

@@ -10,6 +10,8 @@
 #include "support/FakeShell.h"
 #include "support/ModalDialogs.h"
 #include "support/TempFiles.h"
+#include "ui/FileListBox.h"
+#include "ui/FolderTree.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,6 +20,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -152,6 +156,59 @@ TEST(GalleryWindowsInTheProgram, LocationDialogDeletesAfterTheDeletionConfirmati
     EXPECT_FALSE(QFileInfo::exists(folder + "/b.htm"));
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), "c.htm");
+}
+
+TEST(GalleryWindowsInTheProgram, ThumbnailWizardThenDoHtmlToTheEditor)
+{
+    // The sample pictures, thumbnailed through the wizard into photos/thumbs.
+    QTemporaryDir dir;
+    const QString root = QDir::cleanPath(dir.path());
+    const QString photos = root + "/photos", thumbs = root + "/photos/thumbs";
+    QDir().mkpath(thumbs);
+    const QDir samples(QStringLiteral(PIXMARO_TEST_DATA "/../../samples"));
+    for (const QString &name : samples.entryList(QDir::Files))
+        QFile::copy(samples.filePath(name), photos + u'/' + name);
+    test::FakeShell shell;
+    Program program(shell, root + "/Pixmaro.ini", std::chrono::milliseconds(0));
+    MainWindow &form1 = program.mainWindow();
+    form1.findChild<FolderTree *>("fDir")->setFolder(photos);
+    form1.findChild<QRadioButton *>("rbThumbs")->setChecked(true);
+    form1.findChild<FileListBox *>("fBox")->selectAll();
+    form1.findChild<QPushButton *>("bNxt1")->click();
+    form1.findChild<FolderTree *>("fNewDir")->setFolder(thumbs);
+    form1.findChild<QPushButton *>("bNxt2")->click();
+    form1.findChild<QPushButton *>("bNxt3")->click();
+    form1.findChild<QPushButton *>("bGO")->click();
+    ASSERT_EQ(form1.runState().ProcessedCount, 6);
+
+    WithNextModal<HtmlOutputDialog>(
+        [](HtmlOutputDialog *d) { d->findChild<QPushButton *>("bOK")->click(); }, "TfDlgOutHTML");
+    WithNextModal<HtmlOptionsDialog>(
+        [](HtmlOptionsDialog *d) { d->findChild<QPushButton *>("bOK2")->click(); }, "TForm6");
+    form1.findChild<QPushButton *>("bHTML")->click();
+
+    // The page opened on the run's output folder, in the editor, every reference a file.
+    const QString page = thumbs + "/MyWeb.htm";
+    EXPECT_EQ(program.htmlEditor().CurrentFile(), page);
+    const QString html = QString::fromUtf8(test::ReadFile(page));
+    int images = 0;
+    const QRegularExpression reference(QStringLiteral("(SRC|HREF)=\"([^\"]+)\""));
+    for (const auto &match : reference.globalMatch(html)) {
+        const QString address = QUrl::fromPercentEncoding(match.captured(2).toUtf8());
+        EXPECT_TRUE(QFileInfo::exists(thumbs + u'/' + address)) << address.toStdString();
+        images += match.captured(1) == "SRC";
+    }
+    EXPECT_EQ(images, 6);
+
+    // Kept for the browser test when it asks for the gallery.
+    if (const QByteArray keep = qgetenv("PIXMARO_KEEP_GALLERY"); !keep.isEmpty()) {
+        const QString target = QFile::decodeName(keep);
+        QDir().mkpath(target + "/photos/thumbs");
+        for (const QString &name : QDir(photos).entryList(QDir::Files))
+            QFile::copy(photos + u'/' + name, target + "/photos/" + name);
+        for (const QString &name : QDir(thumbs).entryList(QDir::Files))
+            QFile::copy(thumbs + u'/' + name, target + "/photos/thumbs/" + name);
+    }
 }
 
 } // namespace
