@@ -555,7 +555,7 @@ QWidget *MainWindow::buildProcessingPage()
     lDone->hide();
     bStartOver = Named(new GradientButton(QStringLiteral("OK!")), "bStartOver");
     bHTML = Named(new GradientButton(QStringLiteral("Do HTML!")), "bHTML");
-    // The gallery after a run comes with the HTML windows; until then the button cannot be used.
+    // The gallery after a run needs the HTML windows: until they are given, it cannot be used.
     bHTML->setEnabled(false);
     lDoHTM = Named(new QLabel(QString::fromLatin1(kDoHtmlNote)), "lDoHTM");
     lDoHTM->setWordWrap(true);
@@ -628,6 +628,10 @@ void MainWindow::connectRules()
         if (m_openAbout)
             m_openAbout();
     });
+    connect(bHTML, &QPushButton::clicked, this, [this] {
+        if (m_doHtml)
+            m_doHtml();
+    });
 
     // The folder trees feed their lists; the first entry becomes the current one.
     connect(fDir, &FolderTree::folderChanged, this, [this](const QString &folder) {
@@ -674,6 +678,12 @@ void MainWindow::setAboutAction(std::function<void()> open)
 {
     m_openAbout = std::move(open);
     sbAbout->setEnabled(bool(m_openAbout));
+}
+
+void MainWindow::setDoHtmlAction(std::function<void()> doHtml)
+{
+    m_doHtml = std::move(doHtml);
+    bHTML->setEnabled(bool(m_doHtml));
 }
 
 JobSettings MainWindow::currentJobSettings() const
@@ -949,6 +959,7 @@ void MainWindow::sbDefaultsClick()
     m_fileCommands->setKeptSettings(defaults.deleteConfirm);
     m_stored.htmlOptions = defaults.htmlOptions;
     m_stored.htmlOutput = defaults.htmlOutput;
+    Q_EMIT keptSettingsReset(defaults);
     // The selection and summary of pages 2 to 4 described the old folders: start from page 1.
     if (m_page == WizardPage::OutputOptions || m_page == WizardPage::ThumbnailOptions
         || m_page == WizardPage::Confirm) {
@@ -1048,6 +1059,7 @@ void MainWindow::saveSettings()
     IniFile ini = IniFile::Open(m_settingsPath);
     m_stored.main = readMainSettings();
     m_stored.deleteConfirm = m_fileCommands->keptSettings();
+    Q_EMIT collectingKeptSettings(m_stored);
     m_stored.save(ini);
     if (const auto error = ini.save())
         m_messages.error(*error);

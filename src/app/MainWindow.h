@@ -62,6 +62,8 @@ public:
 
     /// Opens the about box; until one is given, "About Pixmaro" stays disabled.
     void setAboutAction(std::function<void()> open);
+    /// Runs the gallery flow of "Do HTML!"; until one is given, the button stays disabled.
+    void setDoHtmlAction(std::function<void()> doHtml);
 
     // Handlers, named after their controls.
     void bNxt1Click();
@@ -83,6 +85,11 @@ public:
 Q_SIGNALS:
     /// The window was closed: the program ends.
     void closed();
+    /// Just before the settings file is written: the windows that keep settings put what their
+    /// controls hold now into their records of `stored`.
+    void collectingKeptSettings(StoredSettings &stored);
+    /// "Reset Settings to Defaults" was confirmed: the windows that keep settings show `defaults`.
+    void keptSettingsReset(const StoredSettings &defaults);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -132,6 +139,7 @@ private:
     bool m_closeRequested = false;
     std::function<void()> m_openAbout;
     FileCommandsController *m_fileCommands = nullptr; // the file commands, TForm2 and TForm4
+    std::function<void()> m_doHtml;
 
     // Above the pages.
     QLabel *lBanner;
