@@ -59,7 +59,7 @@ protected:
     bool doHtml(const QString &name, bool confirmOptions, const QString &folder = QString())
     {
         WithNextModal<HtmlOutputDialog>(
-            [=](HtmlOutputDialog *d) {
+            [=, this](HtmlOutputDialog *d) {
                 openedOn = d->chosenFolder();
                 if (!folder.isEmpty())
                     d->setFolder(folder);
@@ -68,7 +68,7 @@ protected:
             },
             "TfDlgOutHTML");
         WithNextModal<HtmlOptionsDialog>(
-            [=](HtmlOptionsDialog *d) {
+            [=, this](HtmlOptionsDialog *d) {
                 optionsCaption = d->windowTitle();
                 d->findChild<QPushButton *>(confirmOptions ? "bOK2" : "bCancel2")->click();
             },

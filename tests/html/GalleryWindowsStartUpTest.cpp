@@ -57,7 +57,8 @@ TEST(GalleryWindowsInTheProgram, CreatedInOrderLoadedUsedAndWrittenAtExit)
                 order << child->objectName();
         }
         // After the duplicate-names dialog and the deletion confirmation, in their own order.
-        const QStringList gallery { "TfHTM", "TForm6", "TForm5", "TfDlgOutHTML", "THRFPrmpt" };
+        const QStringList gallery { "TfHTM", "TfAbout", "TForm6", "TForm5", "TfDlgOutHTML",
+            "THRFPrmpt" };
         EXPECT_EQ(order.mid(order.indexOf("TfHTM")), gallery);
         EXPECT_LT(order.indexOf("TForm3"), order.indexOf("TfHTM"));
         EXPECT_LT(order.indexOf("TForm4"), order.indexOf("TfHTM"));
