@@ -6,9 +6,12 @@
 #include "imaging/gif/GifWriter.h"
 #include "imaging/metafile/MetafileWriter.h"
 
+#include <QFile>
+
 #include <chrono>
 #include <cstdlib>
 #include <exception>
+#include <sys/stat.h>
 
 namespace pixmaro {
 
@@ -30,6 +33,12 @@ void DecodeFile(const DecodeRequest &request, DecodedFile &file)
     file.width = file.height = 0;
     file.bytes.clear();
     file.error.reset();
+
+    // Only regular files are read: opening a pipe or a device named like a picture could wait
+    // for ever (the run's own check of the file comes at its turn).
+    struct stat info { };
+    if (::stat(QFile::encodeName(request.path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return;
 
     RowChooser rows;
     if (request.plan) {

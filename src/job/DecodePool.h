@@ -60,7 +60,8 @@ struct DecodedFile {
 
 /// Does `request` into `file` on the calling thread: loads the picture, and for a conversion
 /// draws and encodes it as the request says. Leaves `file.loaded` false when the picture cannot be
-/// loaded. Reuses the memory `file` holds from an earlier file.
+/// loaded or the path is not a regular file (a pipe or a device is never opened). Reuses the memory
+/// `file` holds from an earlier file.
 void DecodeFile(const DecodeRequest &request, DecodedFile &file);
 
 /// Worker threads that carry out DecodeRequests for files of a run ahead of their turn. The run's
