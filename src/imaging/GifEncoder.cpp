@@ -10,22 +10,23 @@ namespace pixmaro {
 
 namespace {
 
-std::optional<QString> Encode(GifEncoder &gif, const WorkingBitmap &raster, WorkingBitmap *release)
+std::optional<QString> Encode(GifEncoder &gif, int width, int height, const JpegRowSource &rows,
+    const std::function<void()> &compressed, bool *abandoned)
 {
     gif.image() = gif::GifFile();
-    gif.image().screenWidth = raster.width();
-    gif.image().screenHeight = raster.height();
-    if (raster.isEmpty())
+    gif.image().screenWidth = width;
+    gif.image().screenHeight = height;
+    if (width <= 0 || height <= 0)
         return std::nullopt;
 
     // The palette comes from libjpeg's quantiser, after one pass through a quality-100 JPEG. The
     // compressed picture is read back block by block and each block freed once read.
     JpegBlocks jpeg;
     int code = 0;
-    if (!CompressJpegToBlocks(raster, 100, jpeg, &code))
+    if (!CompressJpegRowsToBlocks(width, height, 100, rows, jpeg, &code, abandoned))
         return QStringLiteral("JPEG error #%1").arg(code);
-    if (release)
-        release->clear();
+    if (compressed)
+        compressed();
     QuantizedImage quantized;
     if (!DecodeJpegQuantized(std::move(jpeg), 236, quantized, &code))
         return QStringLiteral("JPEG error #%1").arg(code);
@@ -41,16 +42,29 @@ std::optional<QString> Encode(GifEncoder &gif, const WorkingBitmap &raster, Work
     return std::nullopt;
 }
 
+JpegRowSource RowsOf(const WorkingBitmap &raster)
+{
+    return [&raster](int y) { return raster.row(y); };
+}
+
 } // namespace
 
 std::optional<QString> SaveAsGif(GifEncoder &gif, const WorkingBitmap &raster)
 {
-    return Encode(gif, raster, nullptr);
+    return Encode(gif, raster.width(), raster.height(), RowsOf(raster), {}, nullptr);
 }
 
 std::optional<QString> SaveAsGif(GifEncoder &gif, WorkingBitmap &&raster)
 {
-    return Encode(gif, raster, &raster);
+    return Encode(
+        gif, raster.width(), raster.height(), RowsOf(raster), [&raster] { raster.clear(); },
+        nullptr);
+}
+
+std::optional<QString> SaveAsGifRows(GifEncoder &gif, int width, int height,
+    const JpegRowSource &rows, const std::function<void()> &compressed, bool *abandoned)
+{
+    return Encode(gif, width, height, rows, compressed, abandoned);
 }
 
 std::optional<QString> GifEncoder::save(const QString &path) const

@@ -144,7 +144,10 @@ struct JpegReader::State {
     FileSource source;
     QFile file;
     bool created = false;
-    bool opened = false;
+    bool opened = false; // the header is read and nothing decoded yet
+    bool headerRead = false;
+    bool inRows = false; // between startRows() and finishRows()
+    JSAMPARRAY spare = nullptr; // a row for startRows() .. finishRows()
 };
 
 JpegReader::JpegReader()
@@ -160,12 +163,12 @@ JpegReader::~JpegReader()
 
 int JpegReader::width() const
 {
-    return m_state->opened ? int(m_state->info.image_width) : 0;
+    return m_state->headerRead ? int(m_state->info.image_width) : 0;
 }
 
 int JpegReader::height() const
 {
-    return m_state->opened ? int(m_state->info.image_height) : 0;
+    return m_state->headerRead ? int(m_state->info.image_height) : 0;
 }
 
 namespace {
@@ -219,7 +222,7 @@ bool JpegReader::openMemory(const std::uint8_t *data, std::size_t size)
     jpeg_create_decompress(&s.info);
     s.created = true;
     jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
-    s.opened = ReadHeader(s.info, s.errors, s.progress);
+    s.opened = s.headerRead = ReadHeader(s.info, s.errors, s.progress);
     return s.opened;
 }
 
@@ -245,7 +248,7 @@ bool JpegReader::openFile(const QString &path)
     s.source.manager.next_input_byte = nullptr;
     s.source.manager.bytes_in_buffer = 0;
     s.info.src = &s.source.manager;
-    s.opened = ReadHeader(s.info, s.errors, s.progress);
+    s.opened = s.headerRead = ReadHeader(s.info, s.errors, s.progress);
     return s.opened;
 }
 
@@ -309,6 +312,72 @@ bool DecodeRows(jpeg_decompress_struct &info, JpegErrorManager &errors, WorkingB
 }
 
 } // namespace
+
+namespace {
+
+// The steps of a row-by-row decode. The libjpeg objects live in the caller's State: only these
+// frames hold the jump target.
+bool StartRows(jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARRAY &spare)
+{
+    if (setjmp(errors.jump))
+        return false;
+    jpeg_start_decompress(&info);
+    spare = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+        info.output_width * JDIMENSION(info.output_components), 1);
+    return true;
+}
+
+bool ReadRow(
+    jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARRAY spare, std::uint8_t *bgr)
+{
+    if (setjmp(errors.jump))
+        return false;
+    if (info.output_scanline >= info.output_height)
+        return false;
+    if (info.out_color_space == JCS_EXT_BGR) {
+        jpeg_read_scanlines(&info, &bgr, 1);
+    } else {
+        jpeg_read_scanlines(&info, spare, 1);
+        ConvertRow(info, spare[0], bgr);
+    }
+    return true;
+}
+
+bool FinishRows(jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARRAY spare)
+{
+    if (setjmp(errors.jump))
+        return false;
+    while (info.output_scanline < info.output_height)
+        jpeg_read_scanlines(&info, spare, 1);
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+bool JpegReader::startRows()
+{
+    State &s = *m_state;
+    const bool ok = s.opened && StartRows(s.info, s.errors, s.spare);
+    s.opened = false;
+    s.inRows = ok;
+    return ok;
+}
+
+bool JpegReader::readRow(std::uint8_t *bgr)
+{
+    State &s = *m_state;
+    s.inRows = s.inRows && ReadRow(s.info, s.errors, s.spare, bgr);
+    return s.inRows;
+}
+
+bool JpegReader::finishRows()
+{
+    State &s = *m_state;
+    const bool ok = s.inRows && FinishRows(s.info, s.errors, s.spare);
+    s.inRows = false;
+    return ok;
+}
 
 bool JpegReader::decode(WorkingBitmap &out, const std::vector<int> *rows)
 {

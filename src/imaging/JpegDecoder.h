@@ -59,6 +59,15 @@ public:
     /// decode fails. Returns false on failure, leaving `out` empty.
     bool decode(WorkingBitmap &out, const std::vector<int> *rows = nullptr);
 
+    /// Decodes row by row instead, for a caller that needs each row once (an encoder fed as the
+    /// picture is decoded, so the whole raster is never held): startRows(), then readRow() for
+    /// each row top to bottom into `bgr` (width × 3 bytes, blue-green-red), then finishRows(),
+    /// which reads the rest of the file as decode() does. Each returns false on failure, after
+    /// which the reader is done.
+    bool startRows();
+    bool readRow(std::uint8_t *bgr);
+    bool finishRows();
+
 private:
     struct State;
     std::unique_ptr<State> m_state;

@@ -22,14 +22,16 @@ struct CompressState {
 };
 
 // The libjpeg objects live in the caller's CompressState: only this frame holds the jump target.
-// The destination is set up by the caller.
-bool Compress(CompressState &s, const WorkingBitmap &raster, int quality)
+// The destination is set up by the caller. Returns false on a library error, and also when
+// `rows` gives nothing (`abandoned` set).
+bool Compress(CompressState &s, int width, int height, int quality, const JpegRowSource &rows,
+    bool &abandoned)
 {
     jpeg_compress_struct &info = s.info;
     if (setjmp(s.errors.jump))
         return false;
-    info.image_width = JDIMENSION(raster.width());
-    info.image_height = JDIMENSION(raster.height());
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
     info.input_components = 3;
     // The raster is blue-green-red; libjpeg converts it to YCbCr exactly as it does RGB.
     info.in_color_space = JCS_EXT_BGR;
@@ -37,32 +39,51 @@ bool Compress(CompressState &s, const WorkingBitmap &raster, int quality)
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(raster.row(int(info.next_scanline)));
+        JSAMPROW row = const_cast<JSAMPROW>(rows(int(info.next_scanline)));
+        if (!row) {
+            abandoned = true;
+            return false;
+        }
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
     return true;
 }
 
+JpegRowSource RowsOf(const WorkingBitmap &raster)
+{
+    return [&raster](int y) { return raster.row(y); };
+}
+
 } // namespace
 
-std::optional<QByteArray> CompressJpeg(const WorkingBitmap &raster, int quality, QString *error)
+std::optional<QByteArray> CompressJpegRows(
+    int width, int height, int quality, const JpegRowSource &rows, QString *error, bool *abandoned)
 {
-    if (raster.isEmpty())
+    if (width <= 0 || height <= 0)
         return QByteArray();
     CompressState s;
     s.info.err = InstallJpegErrorManager(s.errors);
     jpeg_create_compress(&s.info);
     jpeg_mem_dest(&s.info, &s.buffer, &s.size);
-    const bool ok = Compress(s, raster, quality);
+    bool gaveUp = false;
+    const bool ok = Compress(s, width, height, quality, rows, gaveUp);
     jpeg_destroy_compress(&s.info);
     std::optional<QByteArray> bytes;
     if (ok)
         bytes = QByteArray(reinterpret_cast<const char *>(s.buffer), qsizetype(s.size));
-    else if (error)
+    else if (error && !gaveUp)
         *error = QStringLiteral("JPEG error #%1").arg(s.errors.code);
+    if (abandoned)
+        *abandoned = gaveUp;
     std::free(s.buffer);
     return bytes;
+}
+
+std::optional<QByteArray> CompressJpeg(const WorkingBitmap &raster, int quality, QString *error)
+{
+    return CompressJpegRows(
+        raster.width(), raster.height(), quality, RowsOf(raster), error, nullptr);
 }
 
 namespace {
@@ -117,9 +138,16 @@ void EndBlocks(j_compress_ptr info)
 
 bool CompressJpegToBlocks(const WorkingBitmap &raster, int quality, JpegBlocks &out, int *errorCode)
 {
+    return CompressJpegRowsToBlocks(
+        raster.width(), raster.height(), quality, RowsOf(raster), out, errorCode, nullptr);
+}
+
+bool CompressJpegRowsToBlocks(int width, int height, int quality, const JpegRowSource &rows,
+    JpegBlocks &out, int *errorCode, bool *abandoned)
+{
     out.blocks.clear();
     out.size = 0;
-    if (raster.isEmpty())
+    if (width <= 0 || height <= 0)
         return true;
     CompressState s;
     BlockDestination destination;
@@ -130,14 +158,17 @@ bool CompressJpegToBlocks(const WorkingBitmap &raster, int quality, JpegBlocks &
     s.info.err = InstallJpegErrorManager(s.errors);
     jpeg_create_compress(&s.info);
     s.info.dest = &destination.manager;
-    const bool ok = Compress(s, raster, quality);
+    bool gaveUp = false;
+    const bool ok = Compress(s, width, height, quality, rows, gaveUp);
     jpeg_destroy_compress(&s.info);
     if (!ok) {
         out.blocks.clear();
         out.size = 0;
-        if (errorCode)
+        if (errorCode && !gaveUp)
             *errorCode = s.errors.code;
     }
+    if (abandoned)
+        *abandoned = gaveUp;
     return ok;
 }
 

@@ -7,9 +7,24 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace pixmaro {
+
+/// Gives row `y` of a picture being compressed (blue-green-red, width × 3 bytes), or nothing to
+/// abandon the compression; rows are asked for once each, top to bottom.
+using JpegRowSource = std::function<const std::uint8_t *(int y)>;
+
+/// Compresses a `width` × `height` picture given row by row, as CompressJpeg does a raster. Returns
+/// nothing when `rows` gives nothing or on a library error (then `error`, when given, is set to
+/// "JPEG error #<code>"; `*abandoned` tells the two apart).
+std::optional<QByteArray> CompressJpegRows(
+    int width, int height, int quality, const JpegRowSource &rows, QString *error, bool *abandoned);
+/// As CompressJpegRows, into `out`; false when abandoned or on a library error (`errorCode`
+/// then set).
+bool CompressJpegRowsToBlocks(int width, int height, int quality, const JpegRowSource &rows,
+    JpegBlocks &out, int *errorCode, bool *abandoned);
 
 /// Compresses `raster` as CompressJpeg does, into `out`. Returns false on a library error,
 /// setting `errorCode` to libjpeg's message code.

@@ -3,10 +3,12 @@
 #include "job/DecodePool.h"
 
 #include "imaging/Encoders.h"
+#include "imaging/JpegDecoder.h"
 #include "imaging/gif/GifWriter.h"
 #include "imaging/metafile/MetafileWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <chrono>
 #include <cstdlib>
@@ -26,6 +28,69 @@ int DefaultDecodeThreads()
     return std::max(1, int(std::thread::hardware_concurrency()));
 }
 
+namespace {
+
+bool IsJpegName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QString extension = name.section(u'.', -1).toLower();
+    return name.contains(u'.')
+        && (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"));
+}
+
+// A JPEG converted to JPEG or GIF is encoded row by row as it is decoded: its raster is never
+// held whole (for a progressive file that would sit beside libjpeg's coefficients). The bytes are
+// those of the raster's encode. Returns false when this path does not apply; otherwise `file`
+// holds the outcome, a file that fails to decode anywhere in it being one that did not load.
+bool StreamJpegConversion(const DecodeRequest &request, DecodedFile &file)
+{
+    if ((request.target != TargetType::JPG && request.target != TargetType::GIF)
+        || !IsJpegName(request.path))
+        return false;
+    JpegReader reader;
+    if (!reader.openFile(request.path) || !reader.startRows())
+        return true; // not loaded
+    file.width = reader.width();
+    file.height = reader.height();
+    std::vector<std::uint8_t> row(std::size_t(file.width) * 3);
+    bool broken = false;
+    const JpegRowSource rows = [&](int) -> const std::uint8_t * {
+        broken = broken || !reader.readRow(row.data());
+        return broken ? nullptr : row.data();
+    };
+    bool abandoned = false;
+    std::optional<bool> finished; // the rest of the file read through
+    if (request.target == TargetType::JPG) {
+        QString error;
+        std::optional<QByteArray> bytes = CompressJpegRows(
+            file.width, file.height, request.jpegQuality, rows, &error, &abandoned);
+        if (bytes)
+            file.bytes = std::move(*bytes);
+        else
+            file.error = error;
+    } else {
+        GifEncoder gif;
+        // The decoder is finished (its memory freed) before the quantiser takes its own.
+        file.error = SaveAsGifRows(
+            gif, file.width, file.height, rows, [&] { finished = reader.finishRows(); },
+            &abandoned);
+        if (!file.error)
+            file.bytes = gif::EncodeGif87a(gif.image());
+    }
+    // The rest of the file is read as a full decode reads it: a failure there is a load failure.
+    if (!finished)
+        finished = !abandoned && reader.finishRows();
+    if (abandoned || !*finished) {
+        file.bytes.clear();
+        file.error.reset();
+        return true; // not loaded
+    }
+    file.loaded = file.drawn = file.encoded = true;
+    return true;
+}
+
+} // namespace
+
 void DecodeFile(const DecodeRequest &request, DecodedFile &file)
 {
     file.request = request;
@@ -38,6 +103,9 @@ void DecodeFile(const DecodeRequest &request, DecodedFile &file)
     // for ever (the run's own check of the file comes at its turn).
     struct stat info { };
     if (::stat(QFile::encodeName(request.path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return;
+
+    if (request.encode && !request.plan && StreamJpegConversion(request, file))
         return;
 
     RowChooser rows;

@@ -174,6 +174,28 @@ TEST_F(Pool, ConversionsAreEncodedAsTheRunsEncodersWould)
     EXPECT_FALSE(file.encoded);
 }
 
+TEST_F(Pool, AJpegConvertedAsItIsDecodedFailsWhereItsLoadFails)
+{
+    // A fatal error after the last row (a second frame header) fails the whole load; the
+    // conversion that encodes rows as they come must fail the same way, not write what it has.
+    QByteArray bytes = test::ReadFile(paths[1]);
+    bytes.chop(2);
+    bytes.append("\xFF\xC0\x00\x11\x08\x00\x10\x00\x10\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01"
+                 "\xFF\xD9",
+        21);
+    const QString broken = test::WriteFile(dir.filePath("tail.jpg"), bytes);
+    Picture picture;
+    ASSERT_FALSE(LoadPicture(broken, picture));
+    for (const TargetType target : { TargetType::JPG, TargetType::GIF, TargetType::BMP }) {
+        DecodeRequest request;
+        request.path = broken;
+        request.target = target;
+        const DecodedFile file = Local(request);
+        EXPECT_FALSE(file.loaded);
+        EXPECT_TRUE(file.bytes.isEmpty());
+    }
+}
+
 TEST_F(Pool, StopsWithFilesWaitingAndInHand)
 {
     for (int round = 0; round < 5; ++round) {
