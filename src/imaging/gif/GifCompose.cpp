@@ -5,14 +5,6 @@ namespace pixmaro::gif {
 
 namespace {
 
-// Without any colour table the indexes are drawn as grey levels.
-Rgb ColorOf(const ColorTable &table, int index)
-{
-    if (table.empty())
-        return { std::uint8_t(index), std::uint8_t(index), std::uint8_t(index) };
-    return std::size_t(index) < table.size() ? table[std::size_t(index)] : Rgb {};
-}
-
 template <typename Put> void DrawFrame(const GifFile &file, const Frame &frame, Put put)
 {
     const ColorTable &table = frame.colors(file.globalColors);
@@ -20,7 +12,7 @@ template <typename Put> void DrawFrame(const GifFile &file, const Frame &frame, 
         for (int x = 0; x < frame.width; ++x) {
             const std::size_t i = std::size_t(y) * std::size_t(frame.width) + std::size_t(x);
             const int index = frame.indexes[i];
-            if (!frame.isPainted(i) || index == frame.transparentIndex)
+            if (!frame.isPainted(x, y) || index == frame.transparentIndex)
                 continue;
             put(frame.left + x, frame.top + y, ColorOf(table, index));
         }
