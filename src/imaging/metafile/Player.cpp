@@ -19,27 +19,21 @@ namespace pixmaro::metafile {
 
 namespace {
 
-// Relative costs per pixel, measured against a solid fill: a bitmap stretched through the
-// transform, a glyph, and each point of a path.
-constexpr double kImageWeight = 4;
-constexpr double kPatternWeight = 2;
-constexpr double kGlyphWork = 2048;
-constexpr double kPointWork = 16;
+// What drawing costs, in units of about half a nanosecond of painting on the 24-bit raster
+// (measured there): a solid fill costs about one unit a pixel; curves, patterns, thin lines and
+// large glyphs cost far more per pixel they touch.
+constexpr double kCurveWeight = 3; // per pixel of an ellipse's or rounded rectangle's fill
+constexpr double kPatternWeight = 20; // per pixel of a hatched fill
+constexpr double kDashWeight = 4; // a dashed or dotted line against a solid one
+constexpr double kThinLineWeight = 128; // per pixel along a line one pixel wide
+constexpr double kWideLineWeight = 4; // per pixel covered by a wider line
+constexpr double kImageWeight = 4; // per pixel a bitmap covers
+constexpr double kGlyphWeight = 64; // per pixel of a glyph's square
+constexpr double kPointWork = 64; // per point of a path
 
 double Scale(const QTransform &t)
 {
     return std::sqrt(std::abs(t.m11() * t.m22() - t.m12() * t.m21()));
-}
-
-double Length(const QPolygonF &points, bool closed)
-{
-    double length = 0;
-    for (qsizetype i = 1; i < points.size(); ++i)
-        length += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
-    if (closed && points.size() > 2)
-        length += std::hypot(
-            points.last().x() - points.first().x(), points.last().y() - points.first().y());
-    return length;
 }
 
 } // namespace
@@ -146,29 +140,52 @@ double Player::clippedArea(const QRectF &deviceRect) const
     return r.isValid() ? r.width() * r.height() : 0;
 }
 
-bool Player::charge(const QRectF &bounds, bool fill, double strokeLength, const QPolygonF *edges)
+bool Player::charge(
+    const QRectF &bounds, const QPolygonF *points, bool closed, bool fill, bool stroke, bool curved)
 {
     const QTransform t = transform();
     const QRectF device = t.mapRect(bounds.normalized());
     double units = double(kDrawWork);
-    if (fill && state.brush.style() != Qt::NoBrush)
-        units
-            += clippedArea(device) * (state.brush.style() == Qt::SolidPattern ? 1 : kPatternWeight);
-    if (strokeLength >= 0 && state.pen.style() != Qt::NoPen) {
-        // A stroke paints about its length times its width, and never more than its bounds.
-        const double scale = Scale(t);
-        const double width
-            = std::max(1.0, state.pen.isCosmetic() ? 1.0 : state.pen.widthF() * scale);
-        const double painted = std::min(strokeLength * scale * width,
-            clippedArea(device.adjusted(-width, -width, width, width)));
-        units += painted * (state.pen.style() == Qt::SolidLine ? 1 : kPatternWeight);
+    if (fill && state.brush.style() != Qt::NoBrush) {
+        units += clippedArea(device)
+            * (state.brush.style() == Qt::SolidPattern ? 1 : kPatternWeight)
+            * (curved ? kCurveWeight : 1);
     }
-    if (edges) {
-        // Filling a polygon visits every edge on every scan line it crosses.
-        const QPolygonF mapped = t.map(*edges);
-        for (qsizetype i = 0; i < mapped.size(); ++i) {
-            const QPointF &a = mapped[i], &b = mapped[(i + 1) % mapped.size()];
-            units += kPointWork + std::min(std::abs(b.y() - a.y()), m_target.height());
+    const QPolygonF mapped = points ? t.map(*points) : QPolygonF();
+    if (stroke && state.pen.style() != Qt::NoPen) {
+        const double width
+            = std::max(1.0, state.pen.isCosmetic() ? 1.0 : state.pen.widthF() * Scale(t));
+        // The length that lies over the target: a stroke is clipped before it is drawn.
+        const auto visible = [&](const QRectF &box, double length) {
+            const QRectF r
+                = box.normalized().adjusted(-width, -width, width, width).intersected(m_target);
+            return r.isValid() ? std::min(length, 2 * (r.width() + r.height())) : 0.0;
+        };
+        double length = 0;
+        if (points) {
+            const qsizetype segments = closed ? mapped.size() : mapped.size() - 1;
+            for (qsizetype i = 0; i < segments; ++i) {
+                const QPointF &a = mapped[i], &b = mapped[(i + 1) % mapped.size()];
+                length += visible(QRectF(a, b), std::hypot(b.x() - a.x(), b.y() - a.y()));
+            }
+        } else {
+            length = visible(device, 2 * (device.width() + device.height()));
+        }
+        const double dashes = state.pen.style() == Qt::SolidLine ? 1 : kDashWeight;
+        units += dashes
+            * (width < 2 ? length * kThinLineWeight
+                         : std::min(length * width,
+                               clippedArea(device.adjusted(-width, -width, width, width)))
+                        * kWideLineWeight);
+    }
+    if (points) {
+        units += kPointWork * double(mapped.size());
+        if (fill) {
+            // Filling a polygon visits every edge on every scan line it crosses.
+            for (qsizetype i = 0; i < mapped.size(); ++i) {
+                const QPointF &a = mapped[i], &b = mapped[(i + 1) % mapped.size()];
+                units += std::min(std::abs(b.y() - a.y()), m_target.height());
+            }
         }
     }
     return spend(units) && m_painter;
@@ -266,7 +283,8 @@ void Player::lineTo(QPointF to)
 {
     const QPointF from = state.position;
     state.position = to;
-    if (!charge(QRectF(from, to), false, std::hypot(to.x() - from.x(), to.y() - from.y()), nullptr))
+    const QPolygonF line { from, to };
+    if (!charge(QRectF(from, to), &line, false, false, true, false))
         return;
     prepare(false, true);
     m_painter->drawLine(from, to);
@@ -275,7 +293,7 @@ void Player::lineTo(QPointF to)
 void Player::rectangle(QRectF r)
 {
     r = r.normalized();
-    if (!charge(r, true, 2 * (r.width() + r.height()), nullptr))
+    if (!charge(r, nullptr, true, true, true, false))
         return;
     prepare(true, true);
     m_painter->drawRect(r);
@@ -284,7 +302,7 @@ void Player::rectangle(QRectF r)
 void Player::ellipse(QRectF r)
 {
     r = r.normalized();
-    if (!charge(r, true, 2 * (r.width() + r.height()), nullptr))
+    if (!charge(r, nullptr, true, true, true, true))
         return;
     prepare(true, true);
     m_painter->drawEllipse(r);
@@ -293,7 +311,7 @@ void Player::ellipse(QRectF r)
 void Player::roundRect(QRectF r, QSizeF corner)
 {
     r = r.normalized();
-    if (!charge(r, true, 2 * (r.width() + r.height()), nullptr))
+    if (!charge(r, nullptr, true, true, true, true))
         return;
     prepare(true, true);
     m_painter->drawRoundedRect(r, std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
@@ -301,7 +319,7 @@ void Player::roundRect(QRectF r, QSizeF corner)
 
 void Player::polyline(const QPolygonF &points)
 {
-    if (!charge(points.boundingRect(), false, Length(points, false), &points))
+    if (!charge(points.boundingRect(), &points, false, false, true, false))
         return;
     prepare(false, true);
     m_painter->drawPolyline(points);
@@ -309,7 +327,7 @@ void Player::polyline(const QPolygonF &points)
 
 void Player::polygon(const QPolygonF &points)
 {
-    if (!charge(points.boundingRect(), true, Length(points, true), &points))
+    if (!charge(points.boundingRect(), &points, true, true, true, false))
         return;
     prepare(true, true);
     m_painter->drawPolygon(points, state.fillRule);
@@ -318,12 +336,9 @@ void Player::polygon(const QPolygonF &points)
 void Player::polyPolygon(const std::vector<QPolygonF> &polygons)
 {
     QPolygonF all;
-    double length = 0;
-    for (const QPolygonF &p : polygons) {
+    for (const QPolygonF &p : polygons)
         all += p;
-        length += Length(p, true);
-    }
-    if (!charge(all.boundingRect(), true, length, &all))
+    if (!charge(all.boundingRect(), &all, true, true, true, false))
         return;
     QPainterPath path;
     path.setFillRule(state.fillRule);
@@ -347,7 +362,7 @@ void Player::setPixel(QPointF at, QColor color)
 void Player::fillWithBrush(QRectF r)
 {
     r = r.normalized();
-    if (!charge(r, true, -1, nullptr))
+    if (!charge(r, nullptr, true, true, false, false))
         return;
     prepare(true, false);
     m_painter->drawRect(r);
@@ -377,10 +392,12 @@ void Player::text(QPointF reference, const QString &string, int options, QRectF 
     const double scale = std::hypot(t.m21(), t.m22());
     const double height = state.font.height ? std::abs(state.font.height) : 12;
     const double pixels = std::max(1.0, std::round(height * scale));
-    // Glyphs, and the box they and an opaque background cover (estimated before any font work).
-    double units = double(kDrawWork) + kGlyphWork * double(string.size());
-    units += clippedArea(QRectF(
-        at.x() - pixels * string.size(), at.y() - pixels, 2 * pixels * string.size(), 2 * pixels));
+    // Glyphs drawn at a large size are painted as paths, each costing about its square; the
+    // boxes an opaque background fills come on top (estimated before any font work).
+    double units = double(kDrawWork) + kGlyphWeight * pixels * pixels * double(string.size());
+    if (state.opaqueBackground)
+        units += clippedArea(QRectF(at.x() - pixels * string.size(), at.y() - pixels,
+            2 * pixels * string.size(), 2 * pixels));
     if (options & 2) // ETO_OPAQUE
         units += clippedArea(t.mapRect(clip));
     if (!spend(units) || !m_painter)

@@ -21,11 +21,12 @@ class QPainter;
 
 namespace pixmaro::metafile {
 
-/// The most one playback may cost, in units of about one pixel of solid fill; a metafile that
-/// needs more fails to load. Every record costs kRecordWork, every drawing call kDrawWork more,
-/// and the pixels it may paint (clipped to the picture) are counted with the weight of their kind.
+/// The most one playback may cost, in units of about half a nanosecond of painting (one pixel of
+/// solid fill): about two seconds. A metafile that needs more fails to load. Every record costs
+/// kRecordWork, every drawing call kDrawWork more, and the pixels it may paint (clipped to the
+/// picture) are counted with the weight of their kind.
 constexpr std::uint64_t kMaxPlaybackWork = std::uint64_t(1) << 32;
-constexpr std::uint64_t kRecordWork = 64;
+constexpr std::uint64_t kRecordWork = 128;
 constexpr std::uint64_t kDrawWork = 4096;
 
 QColor FromColorRef(std::uint32_t ref);
@@ -131,9 +132,11 @@ public:
 private:
     QTransform pageTransform() const;
     void prepare(bool fill, bool stroke);
-    // Adds the cost of filling and stroking a shape with these logical bounds, stroke length and
-    // points; false when the budget is spent (the shape is then not drawn).
-    bool charge(const QRectF &bounds, bool fill, double strokeLength, const QPolygonF *edges);
+    // Adds the cost of drawing a shape with these logical bounds: a box, or the path through
+    // `points` (`closed` back to the first). False when the budget is spent, or when only
+    // measuring: the shape is then not drawn.
+    bool charge(const QRectF &bounds, const QPolygonF *points, bool closed, bool fill, bool stroke,
+        bool curved);
     bool spend(double units);
     double clippedArea(const QRectF &deviceRect) const;
 
