@@ -1,16 +1,17 @@
 // pixmaro-batch: runs a job from the command line on the same core as the window.
 #include "batch/BatchApp.h"
 
+#include "base/IntegerText.h"
 #include "batch/CommandLine.h"
 #include "batch/ConsoleHost.h"
-#include "batch/GalleryOutput.h"
+#include "batch/ConsoleMessages.h"
+#include "html/GalleryFlow.h"
 #include "html/HtmlOptionRules.h"
 #include "job/BatchRunner.h"
 #include "job/FileList.h"
 #include "job/JobSettings.h"
-#include "job/Naming.h"
+#include "job/OutputPaths.h"
 #include "job/PreRunChecks.h"
-#include "base/IntegerText.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsLocation.h"
 
@@ -27,14 +28,6 @@ namespace {
 QString Absolute(const QString &workingDir, const QString &path)
 {
     return QDir::cleanPath(QDir(workingDir).absoluteFilePath(path));
-}
-
-/// A message box's text on one terminal line group: carriage returns become line breaks.
-QString ForTerminal(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
 }
 
 StoredSettings LoadStored(const BatchOptions &options, const QString &workingDir, QTextStream &err)
@@ -102,17 +95,6 @@ int PrintSettings(
     return kExitComplete;
 }
 
-/// The output name each selected file gets, as the run would name it.
-QString DryRunName(const JobSettings &job, const QString &entry, int index)
-{
-    const auto option = NamingOption(job.NamingOption);
-    const bool keepsBytes
-        = job.renames() || (!job.ThumbMode && job.ConvertTo == QLatin1String("No Conversion"));
-    if (keepsBytes)
-        return KeepBytesName(option, job.qualifier(), job.SequenceStart, entry, index);
-    return EncodedName(option, job.qualifier(), job.SequenceStart, job.ConvertTo, entry, index);
-}
-
 // Prints the output name each file would get; writes nothing.
 int DryRun(const JobSettings &job, const QStringList &selected, QTextStream &out, QTextStream &err)
 {
@@ -123,8 +105,8 @@ int DryRun(const JobSettings &job, const QStringList &selected, QTextStream &out
             IntegerOrThrow(job.MaxHeight);
         }
         for (int i = 0; i < selected.size(); ++i) {
-            const QString name = DryRunName(job, selected[i], i);
-            out << selected[i] << " -> " << name << '\n';
+            const QString name = OutputName(job, selected[i], i);
+            out << ForTerminal(selected[i]) << " -> " << ForTerminal(name) << '\n';
         }
     } catch (const std::exception &) {
         out.flush();
@@ -134,36 +116,58 @@ int DryRun(const JobSettings &job, const QStringList &selected, QTextStream &out
     return kExitComplete;
 }
 
+// Without an editor, a generated page is simply stored.
+class FileSink : public GeneratedPageSink {
+public:
+    void ShowGeneratedPage(
+        const QString &text, const QString &pagePath, const QString &, const QString &) override
+    {
+        StorePage(pagePath, text);
+    }
+};
+
+/// Where --html puts the gallery: a PAGE that names a folder (or ends in a separator) gets
+/// "MyWeb.htm" inside it; otherwise its folder and its name as the location dialog settles it.
+GalleryLocation PageLocation(const QString &page)
+{
+    const QFileInfo info(page);
+    if (info.isDir() || page.endsWith(u'/'))
+        return { QDir::cleanPath(page), ChosenFileName(QString()) };
+    return { QDir::cleanPath(info.absolutePath()), ChosenFileName(info.fileName()) };
+}
+
 int RunJob(
     const BatchOptions &options, const QString &workingDir, QTextStream &out, QTextStream &err)
 {
     const QString input = Absolute(workingDir, options.input.value_or(QStringLiteral(".")));
     if (!QFileInfo(input).isDir()) {
-        err << QStringLiteral("The %1 directory does not exist").arg(input) << '\n';
+        err << ForTerminal(QStringLiteral("The %1 directory does not exist").arg(input)) << '\n';
         return kExitUsage;
     }
+    if (options.jpegQualityClamped)
+        err << "pixmaro-batch: --jpeg-quality was clamped to " << *options.jpegQuality << '\n';
     const StoredSettings stored = LoadStored(options, workingDir, err);
     JobSettings job = BuildJob(options, stored, input);
+    ConsoleMessages messages(err);
 
     const QStringList selected
         = options.files.isEmpty() ? ListFiles(job.InputFolder, job.FileMask) : options.files;
-    if (selected.isEmpty()) {
-        err << kNoFilesSelected << '\n';
+    if (!CheckLeavingInputPage(selected, messages))
         return kExitUsage;
-    }
-    if (const auto pair = FindDuplicateBaseName(selected)) {
-        err << kDuplicateNamesHeading << ' ' << DuplicateNamesLabel(selected, *pair) << '\n';
-        for (const char *line : kDuplicateNamesText)
-            err << line << '\n';
-    }
 
     // The output folder is chosen after the input page, so it defaults to the input folder.
     if (options.output)
         job.OutputFolder = Absolute(workingDir, *options.output);
-    if (const auto warning = SameFolderWarning(job))
-        err << ForTerminal(*warning) << '\n';
-    if (const auto refusal = EmptyQualifierRefusal(job)) {
-        err << *refusal << '\n';
+    // "Continue?" is answered Yes when asked to, or when no output would replace its own source;
+    // otherwise No, which leaves every file as it is.
+    const auto replaced = FindSourceReplacement(job, selected, Replacing::Own);
+    messages.answerYes = options.yes || !replaced;
+    if (!CheckLeavingOutputPage(job, selected, messages)) {
+        if (replaced && !messages.answerYes && SameFolderWarning(job)) {
+            err << "pixmaro-batch: " << ForTerminal(selected[replaced->source])
+                << " would be replaced by the output of "
+                << ForTerminal(selected[replaced->madeFrom]) << "; give --yes to go on\n";
+        }
         return kExitUsage;
     }
 
@@ -171,18 +175,19 @@ int RunJob(
         return DryRun(job, selected, out, err);
     BatchRunner runner;
     const bool progress = options.progress.value_or(isatty(fileno(stderr)) != 0);
-    ConsoleHost host(runner, job, out, err, progress);
+    ConsoleHost host(job, messages, out, err, progress);
     const RunOutcome outcome = runner.bGOClick(host, selected);
     int status = outcome == RunOutcome::Completed ? kExitComplete : kExitIncomplete;
 
     // "Do HTML!" is offered after every run, complete or not.
     if (options.htmlPage) {
-        const HtmlOptions html = AfterLoadRules(stored.htmlOptions);
-        if (const auto error = WriteGalleryOfRun(
-                runner.state(), job, html, Absolute(workingDir, *options.htmlPage))) {
-            err << *error << '\n';
+        HtmlOptions html = AfterLoadRules(stored.htmlOptions);
+        const GalleryLocation location = PageLocation(Absolute(workingDir, *options.htmlPage));
+        LinkPrefixes prefixes;
+        DeriveAddressesForRun(html, prefixes, runner.state(), job, location.folder);
+        FileSink sink;
+        if (!WriteGalleryOfRun(runner.state(), html, location, sink, messages))
             status = kExitIncomplete;
-        }
     }
     return status;
 }

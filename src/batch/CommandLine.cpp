@@ -1,8 +1,9 @@
 // The command line of pixmaro-batch: its subcommands and options, parsed into plain values.
 #include "batch/CommandLine.h"
 
-#include "job/Naming.h"
 #include "base/IntegerText.h"
+#include "job/JobSettings.h"
+#include "job/Naming.h"
 #include "settings/MainWindowSettings.h"
 
 #include <algorithm>
@@ -38,6 +39,7 @@ constexpr KnownOption kOptions[] = {
     { "no-overwrite", 0, Takes::Nothing, true },
     { "settings", 0, Takes::Value, false },
     { "dry-run", 0, Takes::Nothing, true },
+    { "yes", 'y', Takes::Nothing, true },
     { "html", 0, Takes::Value, true },
     { "progress", 0, Takes::Nothing, true },
     { "quiet", 0, Takes::Nothing, true },
@@ -102,12 +104,15 @@ void Apply(BatchOptions &o, const KnownOption &known, const QString &value)
                 "invalid value '%1' for --jpeg-quality (a whole number from 10 to 100)")
                      .arg(value));
         o.jpegQuality = std::clamp(*q, 10, 100);
+        o.jpegQualityClamped = *o.jpegQuality != *q;
     } else if (name == QLatin1String("no-overwrite")) {
         o.noOverwrite = true;
     } else if (name == QLatin1String("settings")) {
         o.settingsFile = value;
     } else if (name == QLatin1String("dry-run")) {
         o.dryRun = true;
+    } else if (name == QLatin1String("yes")) {
+        o.yes = true;
     } else if (name == QLatin1String("html")) {
         o.htmlPage = value;
     } else if (name == QLatin1String("progress")) {
@@ -226,6 +231,11 @@ BatchOptions ParseCommandLine(const QStringList &args)
 
 QString UsageText()
 {
+    // The defaults shown are the ones the job starts from: the kept settings' declared defaults
+    // and the job's built-in values.
+    const JobSettings job;
+    const auto kept
+        = [](const char *key) { return FindKey(MainWindowSettings::Keys(), key)->defaultText(); };
     return QStringLiteral(
         "Usage:\n"
         "  pixmaro-batch thumbnails [OPTIONS] [FILE...]\n"
@@ -237,33 +247,39 @@ QString UsageText()
         "\n"
         "Selecting files:\n"
         "  -i, --input DIR        input folder (default: the current folder)\n"
-        "  -m, --mask MASK        file-type mask (default *.jpg;*.jpeg;*.gif;*.bmp;*.wmf;*.emf);\n"
+        "  -m, --mask MASK        file-type mask (default %1);\n"
         "                         used when no FILE is named: every listed file is selected\n"
         "  FILE...                bare file names in the input folder, processed in the order "
         "given\n"
         "\n"
         "Job options:\n"
         "  -o, --output DIR       output folder (default: the input folder; a rename ignores it)\n"
-        "  --naming PreSeq|PreName|SufSeq|SufName\n"
-        "  -q, --qualifier TEXT   output file qualifier (default Thumb, or Image for rename and "
+        "  --naming PreSeq|PreName|SufSeq|SufName   (default %2)\n"
+        "  -q, --qualifier TEXT   output file qualifier (default %3, or %4 for rename and "
         "copy)\n"
-        "  --seq TEXT             sequence start (default 001)\n"
-        "  -t, --to jpg|gif|bmp|emf|wmf|\"No Conversion\"   target type (default jpg)\n"
-        "  --speed Fast|Quality   resize speed (default Quality)\n"
+        "  --seq TEXT             sequence start (default %5)\n"
+        "  -t, --to jpg|gif|bmp|emf|wmf|\"No Conversion\"   target type (default %6)\n"
+        "  --speed Fast|Quality   resize speed (default %7)\n"
         "  -W, --width TEXT       thumbnail width, or the maximum side with --keep-ratio (default "
-        "96)\n"
-        "  -H, --height TEXT      thumbnail height (default 96)\n"
+        "%8)\n"
+        "  -H, --height TEXT      thumbnail height (default %9)\n"
         "  --keep-ratio           maintain aspect ratio\n"
         "  --force-width          with --keep-ratio: the width is exactly --width\n"
         "  --force-height         with --keep-ratio: the height is exactly --width\n"
-        "  --jpeg-quality N       JPEG quality, 10 to 100 (default 90)\n"
+        "  --jpeg-quality N       JPEG quality, 10 to 100 (default %10)\n"
         "  --no-overwrite         keep existing output files\n"
         "  --settings INI         take the defaults from this settings file (never written)\n"
         "  --dry-run              print SOURCE -> OUTPUT for each file and write nothing\n"
+        "  -y, --yes              answer Yes to \"Continue?\" when the output folder is the input\n"
+        "                         folder and outputs would replace their own sources\n"
         "  --html PAGE            write the HTML gallery of the run to PAGE\n"
         "  --progress, --quiet    show or hide progress on stderr\n"
         "\n"
-        "Exit status: 0 complete, 1 incomplete, 2 bad usage.\n");
+        "Exit status: 0 complete, 1 incomplete, 2 bad usage.\n")
+        .arg(job.FileMask, kept("Naming Option"), kept("Output File Qualifier"), job.ImageQualifier,
+            job.SequenceStart, kept("Create As"), kept("Resize Speed"), kept("Thumb Width"),
+            kept("Thumb Height"))
+        .arg(kept("Jpg Compression"));
 }
 
 } // namespace pixmaro

@@ -29,9 +29,11 @@ struct BatchOptions {
     /// The force boxes checked, in the order given: true for width, false for height.
     std::vector<bool> forceFlags;
     std::optional<int> jpegQuality;
+    bool jpegQualityClamped = false; // the value given was outside 10 to 100
     bool noOverwrite = false;
     std::optional<QString> settingsFile;
     bool dryRun = false;
+    bool yes = false; // answers Yes to "Continue?"
     std::optional<QString> htmlPage;
     std::optional<bool> progress; // nothing: shown when stderr is a terminal
 };

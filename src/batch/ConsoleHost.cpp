@@ -11,30 +11,37 @@ namespace {
 
 std::atomic<bool> g_interrupted { false };
 
-// The first Ctrl-C asks the run to stop after the file in hand; a second one ends the program.
-extern "C" void OnInterrupt(int)
+// The first Ctrl-C (or SIGTERM, SIGHUP) asks the run to stop after the file in hand; a second
+// one ends the program.
+extern "C" void OnInterrupt(int signal)
 {
     g_interrupted = true;
-    std::signal(SIGINT, SIG_DFL);
+    std::signal(signal, SIG_DFL);
 }
+
+constexpr int kStopSignals[] = { SIGINT, SIGTERM, SIGHUP };
 
 } // namespace
 
 ConsoleHost::ConsoleHost(
-    BatchRunner &runner, JobSettings job, QTextStream &out, QTextStream &err, bool progress)
-    : m_runner(runner)
-    , m_job(std::move(job))
+    JobSettings job, ConsoleMessages &messages, QTextStream &out, QTextStream &err, bool progress)
+    : m_job(std::move(job))
+    , m_messages(messages)
     , m_out(out)
     , m_err(err)
     , m_progress(progress)
 {
     g_interrupted = false;
-    std::signal(SIGINT, OnInterrupt);
+    for (int signal : kStopSignals)
+        std::signal(signal, OnInterrupt);
+    m_messages.beforeMessage = [this] { clearBar(); };
 }
 
 ConsoleHost::~ConsoleHost()
 {
-    std::signal(SIGINT, SIG_DFL);
+    m_messages.beforeMessage = nullptr;
+    for (int signal : kStopSignals)
+        std::signal(signal, SIG_DFL);
 }
 
 void ConsoleHost::setProcessingText(const QString &text)
@@ -52,17 +59,8 @@ void ConsoleHost::setProgress(int position, int maximum)
 
 void ConsoleHost::pumpEvents()
 {
-    if (g_interrupted.exchange(false))
-        m_runner.bCancelOpClick();
-}
-
-void ConsoleHost::showMessage(const QString &text)
-{
-    clearBar();
-    QString line = text;
-    line.replace(u'\r', u'\n');
-    m_err << line << '\n';
-    m_err.flush();
+    if (g_interrupted.exchange(false) && m_state)
+        m_state->CancelRequested = true;
 }
 
 void ConsoleHost::runFinished(const QString &outcome)

@@ -2,7 +2,7 @@
 // "Cancel", and the outcome line on stdout.
 #pragma once
 
-#include "job/BatchRunner.h"
+#include "batch/ConsoleMessages.h"
 #include "job/RunHost.h"
 
 #include <QTextStream>
@@ -11,16 +11,16 @@ namespace pixmaro {
 
 class ConsoleHost : public RunHost {
 public:
-    ConsoleHost(
-        BatchRunner &runner, JobSettings job, QTextStream &out, QTextStream &err, bool progress);
+    ConsoleHost(JobSettings job, ConsoleMessages &messages, QTextStream &out, QTextStream &err,
+        bool progress);
     ~ConsoleHost() override;
 
     JobSettings jobSettings() override { return m_job; }
-    void runStarting() override { }
+    void runStarting(RunState &state) override { m_state = &state; }
     void setProcessingText(const QString &text) override;
     void setProgress(int position, int maximum) override;
     void pumpEvents() override;
-    void showMessage(const QString &text) override;
+    Messages &messages() override { return m_messages; }
     void refreshFileLists() override { }
     void runFinished(const QString &outcome) override;
 
@@ -28,8 +28,9 @@ private:
     void drawBar();
     void clearBar();
 
-    BatchRunner &m_runner;
     JobSettings m_job;
+    ConsoleMessages &m_messages;
+    RunState *m_state = nullptr;
     QTextStream &m_out;
     QTextStream &m_err;
     bool m_progress;

@@ -98,11 +98,11 @@ QString NavigationBlock(const QString &chosenName, int number, bool last)
     if (number > 1)
         s += QStringLiteral(
             "<INPUT TYPE=\"BUTTON\" VALUE=\"Prev\" onClick=\"window.location.href='%1'\">\r\n")
-                 .arg(PageFileName(chosenName, number - 2));
+                 .arg(UrlFileName(PageFileName(chosenName, number - 2)));
     if (!last)
         s += QStringLiteral(
             "<INPUT TYPE=\"BUTTON\" VALUE=\"Next\" onClick=\"window.location.href='%1'\">\r\n")
-                 .arg(PageFileName(chosenName, number));
+                 .arg(UrlFileName(PageFileName(chosenName, number)));
     return s + QStringLiteral("</FORM>\r\n</CENTER>\r\n");
 }
 
@@ -144,7 +144,9 @@ int FramesColumnWidth(const HtmlOptions &options, int thumbMax)
 
 QString FramesetPage(const HtmlOptions &o, const QString &chosenName, int columnWidth)
 {
-    const QString base = HtmlBaseName(chosenName);
+    // The page names go into addresses: escaped as the image addresses are, so a quote, "#" or
+    // "?" in the chosen name neither ends the attribute nor starts a query.
+    const QString base = UrlFileName(HtmlBaseName(chosenName));
     return Lines({ QStringLiteral("<!DOCTYPE HTML PUBLIC \"Quorvant 2001\">"),
         QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"),
         QStringLiteral("<TITLE>") + o.BannerString + QStringLiteral("</TITLE>"),

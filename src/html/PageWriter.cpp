@@ -97,9 +97,10 @@ static QString ImageAttributes(const HtmlOptions &o, const InfoRec &entry)
                  .arg(entry.ThumbWidth)
                  .arg(entry.ThumbHeight);
     if (o.LinkStats)
-        s += QStringLiteral("ALT=\"%1 (%2 bytes)\"")
-                 .arg(AltText(FileNameOf(entry.SourcePath)))
-                 .arg(entry.SourceSize);
+        // The name is user text: joined, never passed through arg(), which would read a "%1"
+        // inside it as a place holder.
+        s += QStringLiteral("ALT=\"") + AltText(FileNameOf(entry.SourcePath)) + QStringLiteral(" (")
+            + QString::number(entry.SourceSize) + QStringLiteral(" bytes)\"");
     return s;
 }
 

@@ -1,19 +1,25 @@
 // The batch runner behind "GO": one job's run over the selected files, and the four runs.
 #include "job/BatchRunner.h"
 
-#include "imaging/Geometry.h"
-#include "imaging/Resample.h"
+#include "base/IntegerText.h"
 #include "base/Paths.h"
 #include "base/SafeFile.h"
-#include "base/IntegerText.h"
+#include "imaging/Geometry.h"
+#include "imaging/Resample.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pixmaro {
 
@@ -25,13 +31,47 @@ namespace {
     throw std::runtime_error(what.toStdString());
 }
 
-// The source's size as the folder listing gives it, whatever its attributes.
+// The source's size as the folder listing gives it, whatever its attributes; nothing for a path
+// that is not a regular file after following links (a folder, a pipe or a device is never read).
 std::optional<qint64> ListedSize(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    struct stat info { };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return info.size();
+    return qint64(info.st_size);
+}
+
+// Whether some directory entry has this path, a symbolic link included (even one that points
+// nowhere).
+bool EntryExists(const QString &path)
+{
+    struct stat info { };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+// Whether a built name names one file in its folder: not empty, not "." or "..", and without
+// a separator or NUL (a qualifier holding "/" must not write into another folder).
+bool IsPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(u'/') && !name.contains(QChar(u'\0'));
+}
+
+// Renames without ever replacing an entry, and without falling back to a copy: the file system
+// refuses when the new name is taken. Returns the reason of a refusal.
+std::optional<QString> RenameNoReplace(const QString &from, const QString &to)
+{
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+            QFile::encodeName(to).constData(), RENAME_NOREPLACE)
+        == 0)
+        return std::nullopt;
+    if (errno != EINVAL && errno != ENOSYS)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    // A file system without the no-replace rename: a hard link cannot replace anything either.
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::unlink(QFile::encodeName(from).constData());
+    return std::nullopt;
 }
 
 QString Counter(int done, int count)
@@ -40,12 +80,22 @@ QString Counter(int done, int count)
 }
 
 // Copies the content of `source` to `destination` in blocks of 2048 bytes, through a
-// temporary file renamed over the destination when complete.
+// temporary file renamed over the destination when complete. Only a regular file is read: the
+// source is opened without blocking (a pipe swapped in would otherwise hang the run) and checked.
 void CopyContent(const QString &source, const QString &destination)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    const int fd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info { };
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
         Fail(QStringLiteral("cannot open %1").arg(source));
+    }
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        Fail(QStringLiteral("cannot open %1").arg(source));
+    }
     QSaveFile out(destination);
     if (!OpenForReplacement(out))
         Fail(QStringLiteral("cannot create %1").arg(destination));
@@ -71,10 +121,20 @@ QString BatchRunner::OutcomeLine(bool complete, int count)
                     : QStringLiteral("Operation Incomplete. %1 files processed.").arg(count);
 }
 
+QString BatchRunner::UnknownTypeMessage(const QString &entry, const QString &convertTo)
+{
+    const QString type
+        = convertTo == QLatin1String("No Conversion") ? SourceType(entry) : convertTo;
+    return QStringLiteral("No file was written for ") + entry + QStringLiteral(": \"") + type
+        + QStringLiteral("\" is not a type Pixmaro writes (jpg, gif, bmp, emf or wmf).");
+}
+
 RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles)
 {
-    host.runStarting();
+    m_untyped.clear();
+    m_state.ProcessedCount = 0;
     m_state.CancelRequested = false;
+    host.runStarting(m_state);
     const int count = int(selectedFiles.size());
     host.setProcessingText(Counter(1, count));
     m_state.resizeRunInfo(count);
@@ -83,15 +143,20 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
 
     RunOutcome outcome = RunOutcome::Failed;
     try {
-        const JobSettings job = host.jobSettings();
-        if (job.ThumbMode)
+        switch (host.jobSettings().runKind()) {
+        case RunKind::Thumbnails:
             outcome = RunThumbnails(host, selectedFiles);
-        else if (job.RenameOnly)
+            break;
+        case RunKind::Rename:
             outcome = RunRename(host, selectedFiles);
-        else if (job.ConvertTo == QLatin1String("No Conversion"))
+            break;
+        case RunKind::Copy:
             outcome = RunCopy(host, selectedFiles);
-        else
+            break;
+        case RunKind::Convert:
             outcome = RunConvert(host, selectedFiles);
+            break;
+        }
     } catch (const std::exception &) {
         outcome = RunOutcome::Failed;
     }
@@ -99,10 +164,15 @@ RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles
         // A failure leaves the lists as they were before the run's end; show what was written.
         host.refreshFileLists();
         host.setProgress(0, count);
-        host.showMessage(QString::fromLatin1(kErrorDuringProcessing));
+        host.messages().inform(QString::fromLatin1(kErrorDuringProcessing));
     }
     if (m_state.CancelRequested && outcome == RunOutcome::Completed)
         outcome = RunOutcome::Cancelled;
+    if (!m_untyped.isEmpty() && outcome != RunOutcome::Failed) {
+        host.messages().inform(UnknownTypeMessage(m_untyped, host.jobSettings().ConvertTo));
+        if (outcome == RunOutcome::Completed)
+            outcome = RunOutcome::UnknownType;
+    }
     const bool complete = outcome == RunOutcome::Completed;
     host.runFinished(OutcomeLine(complete, complete ? count : m_state.ProcessedCount));
     return outcome;
@@ -129,21 +199,23 @@ RunOutcome BatchRunner::finishRun(RunHost &host, int count)
     return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
 }
 
-bool BatchRunner::loadSource(
-    RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info, Picture &picture)
+InfoRec *BatchRunner::loadSource(
+    RunHost &host, const JobSettings &job, const QStringList &files, int index, Picture &picture)
 {
+    const QString &entry = files[index];
     const QString path = PathIn(job.InputFolder, entry);
     const std::optional<qint64> size = ListedSize(path);
     if (!size || !LoadPicture(path, picture)) {
         // An unreadable source stops the run as if "Cancel" had been pressed: the user sees the
         // count so far.
-        host.showMessage(QString::fromLatin1(kCouldNotOpen) + entry);
+        host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
         m_state.CancelRequested = true;
-        return false;
+        return nullptr;
     }
+    InfoRec &info = m_state.RunInfo[std::size_t(index)];
     info.SourceSize = *size;
     info.SourcePath = path;
-    return true;
+    return &info;
 }
 
 QString BatchRunner::writeOutput(
@@ -151,8 +223,10 @@ QString BatchRunner::writeOutput(
 {
     const QString stem
         = EncodedStem(NamingOption(job.NamingOption), qualifier, job.SequenceStart, entry, index);
-    const QString stemPath = PathIn(job.OutputFolder, stem);
     const TargetType type = TargetTypeFor(job.ConvertTo, entry);
+    if (!IsPlainFileName(stem + Extension(type)))
+        Fail(QStringLiteral("not a file name: %1").arg(stem));
+    const QString stemPath = PathIn(job.OutputFolder, stem);
     // The encoder runs first, then the extension is appended, then the overwrite rule decides.
     switch (type) {
     case TargetType::JPG:
@@ -172,8 +246,12 @@ QString BatchRunner::writeOutput(
         break;
     }
     const QString path = stemPath + Extension(type);
-    if (type == TargetType::None)
-        return path; // nothing is written for a type the program does not write
+    if (type == TargetType::None) {
+        // Nothing is written for a type the program does not write; the run is then incomplete.
+        if (m_untyped.isEmpty())
+            m_untyped = entry;
+        return path;
+    }
     if (!job.OverwriteFiles && QFileInfo::exists(path))
         return path; // kept without a message, not counted
 
@@ -201,12 +279,24 @@ QString BatchRunner::writeOutput(
     return path;
 }
 
-RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
+RunOutcome BatchRunner::runEach(RunHost &host, const QStringList &files, const FileStep &step)
 {
     const int count = int(files.size());
-    if (count == 0)
+    host.setProgress(0, count);
+    for (int i = 0; i < count; ++i) {
+        const JobSettings job = beginFile(host, i, count);
+        if (const std::optional<RunOutcome> stop = step(job, i))
+            return *stop;
+        if (!endOfFile(host, i, count))
+            break;
+    }
+    return finishRun(host, count);
+}
+
+RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
+{
+    if (files.isEmpty())
         return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
     const JobSettings start = host.jobSettings();
     m_state.KeepRatio = start.KeepRatio;
     const qint64 maxWidth = IntegerOrThrow(start.MaxWidth);
@@ -215,14 +305,15 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
     m_state.ThumbMax = int(std::llabs(maxWidth));
     const int typedWidth = int(maxWidth);
     const int typedHeight = IntegerOrThrow(start.MaxHeight);
-    host.setProgress(0, count);
+    // A thumbnail needs a size: a maximum of 0, or a typed side of 0 or less without the ratio
+    // kept, ends the run before anything is written.
+    if (m_state.ThumbMax == 0 || (!m_state.KeepRatio && (typedWidth <= 0 || typedHeight <= 0)))
+        Fail(QStringLiteral("no thumbnail size"));
     Picture picture;
 
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
-        const QString &entry = files[i];
-        InfoRec &info = m_state.RunInfo[std::size_t(i)];
-        if (!loadSource(host, job, entry, info, picture))
+    return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
+        InfoRec *const info = loadSource(host, job, files, i, picture);
+        if (!info)
             return RunOutcome::LoadFailed;
 
         ThumbSize size { typedWidth, typedHeight };
@@ -234,8 +325,11 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
             else
                 size = FitWithinMax(picture.width(), picture.height(), m_state.ThumbMax);
         }
-        info.ThumbWidth = size.width;
-        info.ThumbHeight = size.height;
+        // A side that rounds below one pixel is one pixel wide.
+        size.width = std::max(size.width, 1);
+        size.height = std::max(size.height, 1);
+        info->ThumbWidth = size.width;
+        info->ThumbHeight = size.height;
 
         if (job.ResizeSpeed == 1) {
             // The picture is drawn once: its pixels move into the raster rather than being copied.
@@ -245,51 +339,34 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
             ResizeFast(picture, size.width, size.height, m_working);
         }
 
-        info.OutputPath = writeOutput(job, job.ThumbQualifier, entry, i);
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    return finishRun(host, count);
+        info->OutputPath = writeOutput(job, job.ThumbQualifier, files[i], i);
+        return std::nullopt;
+    });
 }
 
 RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
 {
-    const int count = int(files.size());
-    if (count == 0)
-        return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
-    host.setProgress(0, count);
     Picture picture;
-
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
-        const QString &entry = files[i];
-        InfoRec &info = m_state.RunInfo[std::size_t(i)];
-        if (!loadSource(host, job, entry, info, picture))
+    return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
+        InfoRec *const info = loadSource(host, job, files, i, picture);
+        if (!info)
             return RunOutcome::LoadFailed;
-        info.ThumbWidth = picture.width();
-        info.ThumbHeight = picture.height();
+        info->ThumbWidth = picture.width();
+        info->ThumbHeight = picture.height();
         MoveToBitmap(m_working, picture);
-        info.OutputPath = writeOutput(job, job.ImageQualifier, entry, i);
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    return finishRun(host, count);
+        info->OutputPath = writeOutput(job, job.ImageQualifier, files[i], i);
+        return std::nullopt;
+    });
 }
 
 RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
 {
-    const int count = int(files.size());
-    if (count == 0)
-        return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
-    host.setProgress(0, count);
-
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
+    return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
         const QString &entry = files[i];
         const QString name = KeepBytesName(
             NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
+        if (!IsPlainFileName(name))
+            Fail(QStringLiteral("not a file name: %1").arg(name));
         const QString destination = PathIn(job.OutputFolder, name);
         const QString source = PathIn(job.InputFolder, entry);
         InfoRec &info = m_state.RunInfo[std::size_t(i)];
@@ -306,49 +383,62 @@ RunOutcome BatchRunner::RunCopy(RunHost &host, const QStringList &files)
             CopyContent(source, destination);
             ++m_state.ProcessedCount;
         }
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    return finishRun(host, count);
+        return std::nullopt;
+    });
 }
 
 RunOutcome BatchRunner::RunRename(RunHost &host, const QStringList &files)
 {
     const int count = int(files.size());
-    if (count == 0)
-        return RunOutcome::Completed;
-    m_state.ProcessedCount = 0;
-    host.setProgress(0, count);
-    bool refused = false;
+    int refused = 0;
+    QStringList refusals;
 
-    for (int i = 0; i < count; ++i) {
-        const JobSettings job = beginFile(host, i, count);
-        const QString &entry = files[i];
-        const QString name = KeepBytesName(
-            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
-        // A rename never moves a file to another folder.
-        const QString newPath = PathIn(job.InputFolder, name);
-        const QString oldPath = PathIn(job.InputFolder, entry);
-        m_state.RunInfo[std::size_t(i)]
-            = { ListedSize(oldPath).value_or(0), -1, -1, newPath, newPath };
+    const RunOutcome outcome
+        = runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
+              const QString &entry = files[i];
+              const QString name = KeepBytesName(
+                  NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, i);
+              // A rename never moves a file to another folder.
+              const QString newPath = PathIn(job.InputFolder, name);
+              const QString oldPath = PathIn(job.InputFolder, entry);
+              const std::optional<qint64> size = ListedSize(oldPath);
+              if (!size) {
+                  // Only files are renamed: a folder or anything else named like a picture stops
+                  // the run as a source that cannot be loaded does.
+                  host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
+                  m_state.CancelRequested = true;
+                  return RunOutcome::LoadFailed;
+              }
+              m_state.RunInfo[std::size_t(i)] = { *size, -1, -1, newPath, newPath };
 
-        if (QFileInfo::exists(newPath)) {
-            host.showMessage(QString::fromLatin1(kDuplicateNameStop));
-            host.refreshFileLists();
-            host.setProgress(0, count);
-            m_state.CancelRequested = true;
-            return RunOutcome::RenameTargetExists;
-        }
-        // The rename never replaces a file, even one that appeared since the check above.
-        if (QFile::rename(oldPath, newPath))
-            ++m_state.ProcessedCount;
-        else
-            refused = true;
-        if (!endOfFile(host, i, count))
-            break;
-    }
-    const RunOutcome outcome = finishRun(host, count);
-    return outcome == RunOutcome::Completed && refused ? RunOutcome::RenamesRefused : outcome;
+              if (EntryExists(newPath)) {
+                  host.messages().inform(QString::fromLatin1(kDuplicateNameStop));
+                  host.refreshFileLists();
+                  host.setProgress(0, count);
+                  m_state.CancelRequested = true;
+                  return RunOutcome::RenameTargetExists;
+              }
+              const std::optional<QString> reason = IsPlainFileName(name)
+                  ? RenameNoReplace(oldPath, newPath)
+                  : QStringLiteral("not a file name");
+              if (reason) {
+                  if (refusals.size() < kListedRefusals)
+                      refusals << entry + QStringLiteral(" -> ") + name + QStringLiteral(": ")
+                              + *reason;
+                  ++refused;
+              } else {
+                  ++m_state.ProcessedCount;
+              }
+              return std::nullopt;
+          });
+    if (refused == 0)
+        return outcome;
+    // The other renames went on; the refused ones are reported once, with the reasons.
+    QString text = QString::fromLatin1(kRenamesRefused).arg(refused);
+    for (const QString &line : refusals)
+        text += u'\n' + line;
+    host.messages().inform(text);
+    return outcome == RunOutcome::Completed ? RunOutcome::RenamesRefused : outcome;
 }
 
 } // namespace pixmaro

@@ -10,12 +10,19 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 namespace pixmaro {
 
 inline constexpr const char *kCouldNotOpen = "Could not open ";
 inline constexpr const char *kErrorDuringProcessing = "Error during processing!";
 inline constexpr const char *kDuplicateNameStop
     = "Error - duplicate name in folder.  Rename Operation stopped.";
+/// The report of renames the file system refused (%1 is their number); the first few follow,
+/// one per line, with the reasons.
+inline constexpr const char *kRenamesRefused = "%1 files could not be renamed:";
+inline constexpr int kListedRefusals = 10;
 
 /// How a run ended.
 enum class RunOutcome {
@@ -24,6 +31,7 @@ enum class RunOutcome {
     LoadFailed, // a source could not be loaded: "Could not open <name>"
     RenameTargetExists, // a new name was taken: the rename stopped
     RenamesRefused, // the file system refused some renames; the others went on
+    UnknownType, // the target type named no type the program writes: some files got no output
     Failed, // any other failure: "Error during processing!"
 };
 
@@ -34,23 +42,33 @@ public:
     RunState &state() { return m_state; }
     const RunState &state() const { return m_state; }
 
-    /// "Cancel": the run stops after the file in hand.
-    void bCancelOpClick() { m_state.CancelRequested = true; }
-
-    /// Runs the job on `selectedFiles` (bare names in the input folder) and reports the outcome
-    /// line through `host`. Returns how the run ended.
+    /// The run behind "GO": runs the job on `selectedFiles` (bare names in the input folder) and
+    /// reports the outcome line through `host`. The run stops after the file in hand once the
+    /// host sets the run state's CancelRequested. Returns how the run ended.
     RunOutcome bGOClick(RunHost &host, const QStringList &selectedFiles);
 
     /// "Operation complete. N files processed." or "Operation Incomplete. N files processed.".
     static QString OutcomeLine(bool complete, int count);
+    /// The report of a file that got no output because its target type names no type the program
+    /// writes.
+    static QString UnknownTypeMessage(const QString &entry, const QString &convertTo);
 
 private:
+    /// One step of a run: handles file `index` with the settings read for it; returns how the
+    /// run ends when it must stop there.
+    using FileStep = std::function<std::optional<RunOutcome>(const JobSettings &job, int index)>;
+    /// Walks the files: the counter and settings before each step, the bar and the message pump
+    /// after it, and the end of the run.
+    RunOutcome runEach(RunHost &host, const QStringList &files, const FileStep &step);
+
     RunOutcome RunThumbnails(RunHost &host, const QStringList &files);
     RunOutcome RunRename(RunHost &host, const QStringList &files);
     RunOutcome RunCopy(RunHost &host, const QStringList &files);
     RunOutcome RunConvert(RunHost &host, const QStringList &files);
 
-    bool loadSource(RunHost &host, const JobSettings &job, const QString &entry, InfoRec &info,
+    /// Loads file `index` into `picture` and fills its slot's source size and path. Shows "Could
+    /// not open <name>" and asks the run to stop when it cannot; returns the slot, or null then.
+    InfoRec *loadSource(RunHost &host, const JobSettings &job, const QStringList &files, int index,
         Picture &picture);
     /// Names entry `index`, encodes the working raster as its target type, appends the extension
     /// and writes the file under the overwrite rule. Returns the output path with its extension;
@@ -66,6 +84,7 @@ private:
     RunOutcome finishRun(RunHost &host, int count);
 
     RunState m_state;
+    QString m_untyped; // the first file of the run that got no output for its unknown type
     WorkingBitmap m_working;
     ScratchBitmap m_scratch;
     JpegEncoder m_jpeg;

@@ -3,8 +3,11 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFile>
 
 #include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace pixmaro {
 
@@ -39,7 +42,55 @@ bool MatchesPlain(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
+// The regular files of a folder (links followed), hidden ones included, by their shown names.
+QStringList FolderFiles(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        struct stat info { };
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        names << ShownFileName(QByteArray(entry->d_name));
+    }
+    ::closedir(dir);
+    return names;
+}
+
 } // namespace
+
+QString ShownFileName(const QByteArray &raw)
+{
+    const QString name = QFile::decodeName(raw);
+    if (QFile::encodeName(name) == raw)
+        return name;
+    // Bytes that are not UTF-8 are shown as \xNN; the rest decodes as usual.
+    QString shown;
+    qsizetype i = 0;
+    while (i < raw.size()) {
+        const auto lead = uchar(raw[i]);
+        const int length = lead < 0x80 ? 1
+            : (lead >> 5) == 6         ? 2
+            : (lead >> 4) == 14        ? 3
+            : (lead >> 3) == 30        ? 4
+                                       : 0;
+        if (length > 0 && i + length <= raw.size()) {
+            const QByteArray piece = raw.mid(i, length);
+            const QString decoded = QString::fromUtf8(piece);
+            if (decoded.toUtf8() == piece && !decoded.contains(QChar::ReplacementCharacter)) {
+                shown += decoded;
+                i += length;
+                continue;
+            }
+        }
+        shown
+            += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, u'0');
+        ++i;
+    }
+    return shown;
+}
 
 bool MatchesWildcard(QStringView name, QStringView pattern)
 {
@@ -61,7 +112,7 @@ QStringList ListFiles(const QString &folder, const QString &mask)
 {
     if (folder.isEmpty())
         return {};
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    const QStringList files = FolderFiles(folder);
     QStringList list;
     for (const QString &rawPart : mask.split(u';')) {
         const QString part = rawPart.trimmed();

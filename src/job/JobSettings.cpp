@@ -3,6 +3,15 @@
 
 namespace pixmaro {
 
+RunKind JobSettings::runKind() const
+{
+    if (ThumbMode)
+        return RunKind::Thumbnails;
+    if (RenameOnly)
+        return RunKind::Rename;
+    return ConvertTo == QLatin1String("No Conversion") ? RunKind::Copy : RunKind::Convert;
+}
+
 void JobSettings::setForceWidth(bool on)
 {
     ForceWidth = on;
@@ -19,40 +28,16 @@ void JobSettings::setForceHeight(bool on)
 
 void JobSettings::applyStored(const MainWindowSettings &stored)
 {
-    InputFolder = stored.InputFolder;
-    OutputFolder = stored.OutputFolder;
-    ResizeSpeed = stored.ResizeSpeed;
-    MaxWidth = stored.MaxWidth;
-    MaxHeight = stored.MaxHeight;
-    KeepRatio = stored.KeepRatio;
+    static_cast<MainWindowSettings &>(*this) = stored;
     ForceWidth = false;
     ForceHeight = false;
     setForceWidth(stored.ForceWidth);
     setForceHeight(stored.ForceHeight);
-    ConvertTo = stored.ConvertTo;
-    NamingOption = stored.NamingOption;
-    ThumbQualifier = stored.ThumbQualifier;
-    JpegQuality = stored.JpegQuality;
-    OverwriteFiles = stored.OverwriteFiles;
 }
 
 MainWindowSettings JobSettings::toStored() const
 {
-    MainWindowSettings s;
-    s.InputFolder = InputFolder;
-    s.OutputFolder = OutputFolder;
-    s.ResizeSpeed = ResizeSpeed;
-    s.MaxWidth = MaxWidth;
-    s.MaxHeight = MaxHeight;
-    s.KeepRatio = KeepRatio;
-    s.ForceWidth = ForceWidth;
-    s.ForceHeight = ForceHeight;
-    s.ConvertTo = ConvertTo;
-    s.NamingOption = NamingOption;
-    s.ThumbQualifier = ThumbQualifier;
-    s.JpegQuality = JpegQuality;
-    s.OverwriteFiles = OverwriteFiles;
-    return s;
+    return *this;
 }
 
 } // namespace pixmaro

@@ -9,31 +9,27 @@ namespace pixmaro {
 
 inline constexpr const char *kDefaultFileMask = "*.jpg;*.jpeg;*.gif;*.bmp;*.wmf;*.emf";
 
+/// The run "GO" starts for a job.
+enum class RunKind { Thumbnails, Rename, Copy, Convert };
+
 /// A plain record: numeric fields stay the text typed and are parsed only where a run uses them.
-struct JobSettings {
+/// The fields the settings file keeps (folders, resize, sizes, ratio and force flags, target
+/// type, naming option, thumbnail qualifier, JPEG quality, overwrite) and their defaults come
+/// from MainWindowSettings; the rest start from their built-in values at every start.
+struct JobSettings : MainWindowSettings {
     bool ThumbMode = true; // create thumbnails; false: rename, copy or convert
     bool RenameOnly = true; // in rename/copy/convert mode: rename in place, else copy/convert
-    QString InputFolder;
     QString FileMask = kDefaultFileMask;
-    QString OutputFolder;
-    QString ConvertTo = "jpg"; // "jpg", "gif", "bmp", "emf", "wmf", "No Conversion" or typed text
-    int NamingOption = 0; // 0 PreSeq, 1 PreName, 2 SufSeq, 3 SufName
-    QString ThumbQualifier = "Thumb";
     QString ImageQualifier = "Image";
     QString SequenceStart = "001";
-    int ResizeSpeed = 1; // 0 fast, 1 quality
-    QString MaxWidth = "96";
-    QString MaxHeight = "96";
-    bool KeepRatio = false;
-    bool ForceWidth = false;
-    bool ForceHeight = false;
-    int JpegQuality = 90; // 10 to 100
-    bool OverwriteFiles = true;
 
     /// The qualifier the current mode names files with.
     const QString &qualifier() const { return ThumbMode ? ThumbQualifier : ImageQualifier; }
     /// Whether the job renames files in their own folder.
     bool renames() const { return !ThumbMode && RenameOnly; }
+    /// The run the job makes: thumbnails; rename; a plain copy when the target type is "No
+    /// Conversion"; otherwise a conversion.
+    RunKind runKind() const;
 
     /// Sets the force flags as the two check boxes do: checking one unchecks the other.
     void setForceWidth(bool on);

@@ -1,6 +1,8 @@
 // The checks made before a run: selection, duplicate base names, same folders, empty qualifier.
 #include "job/PreRunChecks.h"
 
+#include "job/OutputPaths.h"
+
 #include <QCollator>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ QString DuplicateNamesLabel(const QStringList &names, DuplicatePair pair)
 
 std::optional<QString> SameFolderWarning(const JobSettings &job)
 {
-    if (job.renames() || job.InputFolder != job.OutputFolder)
+    if (job.renames() || !SameFolder(job.InputFolder, job.OutputFolder))
         return std::nullopt;
     return QString::fromLatin1(kSameFolderWarning);
 }
@@ -71,6 +73,56 @@ std::optional<QString> EmptyQualifierRefusal(const JobSettings &job)
     if (!job.renames() || !keepsName || !job.ImageQualifier.isEmpty())
         return std::nullopt;
     return QString::fromLatin1(kInvalidQualifier);
+}
+
+std::optional<QString> OutputReplacesSourceRefusal(
+    const JobSettings &job, const QStringList &selected)
+{
+    const auto found = FindSourceReplacement(job, selected, Replacing::Other);
+    if (!found)
+        return std::nullopt;
+    // The names are user text, put in by one pass over the template: a "%1" inside a name is
+    // never read as a place holder.
+    const QString pattern = QString::fromLatin1(kOutputReplacesSource);
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size()
+            && (pattern[i + 1] == u'1' || pattern[i + 1] == u'2')) {
+            text += selected[pattern[++i] == u'1' ? found->source : found->madeFrom];
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+bool CheckLeavingInputPage(const QStringList &highlighted, Messages &messages)
+{
+    if (highlighted.isEmpty()) {
+        messages.inform(QString::fromLatin1(kNoFilesSelected));
+        return false;
+    }
+    if (const auto pair = FindDuplicateBaseName(highlighted))
+        return messages.confirmDuplicateNames(DuplicateNamesLabel(highlighted, *pair));
+    return true;
+}
+
+bool CheckLeavingOutputPage(const JobSettings &job, const QStringList &selected, Messages &messages)
+{
+    if (const auto warning = SameFolderWarning(job)) {
+        if (messages.ask(MessageIcon::Warning, *warning, MessageButtons::YesNo)
+            != MessageAnswer::Yes)
+            return false;
+    }
+    if (const auto refusal = EmptyQualifierRefusal(job)) {
+        messages.inform(*refusal);
+        return false;
+    }
+    if (const auto refusal = OutputReplacesSourceRefusal(job, selected)) {
+        messages.inform(*refusal);
+        return false;
+    }
+    return true;
 }
 
 } // namespace pixmaro

@@ -3,16 +3,36 @@
 
 namespace pixmaro {
 
+namespace {
+
+using D = DeleteConfirmSettings;
+
+constexpr SettingKey<D> kKeys[] = {
+    WordKey("Directories", "RecycleBin", &D::RecycleBin, kRecycleBinWords, 1),
+};
+
+} // namespace
+
+DeleteConfirmSettings::DeleteConfirmSettings()
+{
+    ApplyDefaults(Keys(), *this, QString());
+}
+
+std::span<const SettingKey<DeleteConfirmSettings>> DeleteConfirmSettings::Keys()
+{
+    return kKeys;
+}
+
 DeleteConfirmSettings DeleteConfirmSettings::Load(const IniFile &ini)
 {
     DeleteConfirmSettings s;
-    s.RecycleBin = ini.readString("Directories", "RecycleBin", "Yes") == QLatin1String("Yes");
+    LoadKeys(Keys(), ini, s);
     return s;
 }
 
 void DeleteConfirmSettings::save(IniFile &ini) const
 {
-    ini.writeString("Directories", "RecycleBin", RecycleBin ? "Yes" : "No");
+    SaveKeys(Keys(), *this, ini);
 }
 
 } // namespace pixmaro

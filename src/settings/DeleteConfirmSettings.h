@@ -2,11 +2,21 @@
 #pragma once
 
 #include "settings/IniFile.h"
+#include "settings/SettingKeys.h"
+
+#include <span>
 
 namespace pixmaro {
 
+/// The words "RecycleBin" is stored as: off, on.
+inline constexpr const char *kRecycleBinWords[] = { "No", "Yes" };
+
 struct DeleteConfirmSettings {
-    bool RecycleBin = true; // "Delete to Recycle Bin"
+    bool RecycleBin; // "Delete to Recycle Bin"
+
+    DeleteConfirmSettings();
+
+    static std::span<const SettingKey<DeleteConfirmSettings>> Keys();
 
     /// Exactly "Yes" turns the recycle bin on; any other text turns it off.
     static DeleteConfirmSettings Load(const IniFile &ini);

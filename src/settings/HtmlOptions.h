@@ -3,8 +3,11 @@
 #pragma once
 
 #include "settings/IniFile.h"
+#include "settings/SettingKeys.h"
 
 #include <QString>
+
+#include <span>
 
 namespace pixmaro {
 
@@ -23,47 +26,53 @@ constexpr int kBlack = 0;
 constexpr int kGrey160 = 10526880;
 
 /// Every option of the gallery. Text fields keep the characters typed; a writer converts them to
-/// numbers when it needs them. Radio-group indexes may be -1 (no item selected).
+/// numbers when it needs them. Radio-group indexes may be -1 (no item selected). A new record
+/// holds the factory defaults of Keys().
 struct HtmlOptions {
-    bool LinkOriginal = true;
-    int OriginalLinkOpt = int(LinkMode::RelativeLocation);
-    int ThumbLinkOpt = int(LinkMode::RelativeLocation);
-    int WindowOpt = 0; // 0 same window, 1 new window
-    bool LinkBorder = true;
-    QString LinkBorderSize = "1";
-    bool LinkStats = true;
-    int PageBkgd = kWhite;
-    int Text = kBlack;
-    int BannerText = kBlack;
-    QString BannerString = "Pixmaro";
-    int BannerHeadSize = 0; // 0 H1, 1 H2, 2 H3
-    bool UseTables = true;
-    bool UseFrames = false;
-    QString Columns = "5";
-    QString BorderSize = "1";
-    QString TableWidth = "0";
-    QString CellPad = "2";
-    QString CellSpace = "2";
-    QString TableAlignment = "Center";
-    bool UseBkgdColor = true;
-    int TableBkgd = kGrey160;
-    bool IncludeCaption = true;
-    QString TableCaption = "Click thumbnail to see full size image";
-    QString CaptionAlign = "Top";
-    QString CellHAlign = "Center";
-    QString CellVAlign = "Middle";
-    bool UseCellColor = false;
-    int CellBkgd = kWhite;
-    bool MultiPg = true;
-    QString ThmPerPage = "25";
-    bool UseNavBtns = true;
-    int NavBtns = 2; // 0 top, 1 bottom, 2 both
-    bool TileBkgd = false;
-    bool SampleText = false;
+    bool LinkOriginal;
+    int OriginalLinkOpt; // a LinkMode
+    int ThumbLinkOpt; // a LinkMode
+    int WindowOpt; // 0 same window, 1 new window
+    bool LinkBorder;
+    QString LinkBorderSize;
+    bool LinkStats;
+    int PageBkgd;
+    int Text;
+    int BannerText;
+    QString BannerString;
+    int BannerHeadSize; // 0 H1, 1 H2, 2 H3
+    bool UseTables;
+    bool UseFrames;
+    QString Columns;
+    QString BorderSize;
+    QString TableWidth;
+    QString CellPad;
+    QString CellSpace;
+    QString TableAlignment;
+    bool UseBkgdColor;
+    int TableBkgd;
+    bool IncludeCaption;
+    QString TableCaption;
+    QString CaptionAlign;
+    QString CellHAlign;
+    QString CellVAlign;
+    bool UseCellColor;
+    int CellBkgd;
+    bool MultiPg;
+    QString ThmPerPage;
+    bool UseNavBtns;
+    int NavBtns; // 0 top, 1 bottom, 2 both
+    bool TileBkgd;
+    bool SampleText;
 
     // Not stored: derived from the link modes each time the dialog opens.
     QString OriginalLinkAddress;
     QString ThumbLinkAddress;
+
+    HtmlOptions();
+
+    /// Every stored option with its key and default, in written order.
+    static std::span<const SettingKey<HtmlOptions>> Keys();
 
     /// Reads every stored option; a missing or malformed key gives its default.
     static HtmlOptions Load(const IniFile &ini);

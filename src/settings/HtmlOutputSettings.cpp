@@ -3,16 +3,36 @@
 
 namespace pixmaro {
 
+namespace {
+
+using O = HtmlOutputSettings;
+
+constexpr SettingKey<O> kKeys[] = {
+    TextKey("Directories", "htmlName", &O::htmlName, "MyWeb.htm"),
+};
+
+} // namespace
+
+HtmlOutputSettings::HtmlOutputSettings()
+{
+    ApplyDefaults(Keys(), *this, QString());
+}
+
+std::span<const SettingKey<HtmlOutputSettings>> HtmlOutputSettings::Keys()
+{
+    return kKeys;
+}
+
 HtmlOutputSettings HtmlOutputSettings::Load(const IniFile &ini)
 {
     HtmlOutputSettings s;
-    s.htmlName = ini.readString("Directories", "htmlName", s.htmlName);
+    LoadKeys(Keys(), ini, s);
     return s;
 }
 
 void HtmlOutputSettings::save(IniFile &ini) const
 {
-    ini.writeString("Directories", "htmlName", htmlName);
+    SaveKeys(Keys(), *this, ini);
 }
 
 } // namespace pixmaro

@@ -2,13 +2,20 @@
 #pragma once
 
 #include "settings/IniFile.h"
+#include "settings/SettingKeys.h"
 
 #include <QString>
+
+#include <span>
 
 namespace pixmaro {
 
 struct HtmlOutputSettings {
-    QString htmlName = "MyWeb.htm"; // the file name field
+    QString htmlName; // the file name field
+
+    HtmlOutputSettings();
+
+    static std::span<const SettingKey<HtmlOutputSettings>> Keys();
 
     static HtmlOutputSettings Load(const IniFile &ini);
     void save(IniFile &ini) const;

@@ -1,8 +1,8 @@
 // The settings file: a profile-style INI text read and rewritten key by key.
 #include "settings/IniFile.h"
 
-#include "base/SafeFile.h"
 #include "base/IntegerText.h"
+#include "base/SafeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,49 +1,48 @@
 // The main window's kept settings: [Directories] Input and Output, and all of [Thumbnails].
 #include "settings/MainWindowSettings.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-#include <algorithm>
-
 namespace pixmaro {
 
 namespace {
 
-const QString kDirectories = QStringLiteral("Directories");
-const QString kThumbnails = QStringLiteral("Thumbnails");
+using M = MainWindowSettings;
 
-int WordIndex(const QString &word, const auto &words, int fallback)
-{
-    for (int i = 0; i < int(std::size(words)); ++i) {
-        if (word == QLatin1String(words[i]))
-            return i;
-    }
-    return fallback;
-}
+constexpr const char *kDirectories = "Directories";
+constexpr const char *kThumbnails = "Thumbnails";
+
+constexpr SettingKey<M> kKeys[] = {
+    FolderKey<M>(kDirectories, "Input", &M::InputFolder),
+    FolderKey<M>(kDirectories, "Output", &M::OutputFolder),
+    WordKey(kThumbnails, "Resize Speed", &M::ResizeSpeed, kResizeSpeedWords, 1),
+    TextKey(kThumbnails, "Thumb Width", &M::MaxWidth, "96"),
+    TextKey(kThumbnails, "Thumb Height", &M::MaxHeight, "96"),
+    FlagNotZeroKey(kThumbnails, "Maintain Ratio", &M::KeepRatio, false),
+    FlagNotZeroKey(kThumbnails, "Force Width", &M::ForceWidth, false),
+    FlagNotZeroKey(kThumbnails, "Force Height", &M::ForceHeight, false),
+    // The combo box keeps its text; a word it does not list leaves it at its first item.
+    WordKey(kThumbnails, "Create As", &M::ConvertTo, kConvertToItems, 0),
+    WordKey(kThumbnails, "Naming Option", &M::NamingOption, kNamingOptionWords, 0),
+    TextKey(kThumbnails, "Output File Qualifier", &M::ThumbQualifier, "Thumb"),
+    IntegerKey(kThumbnails, "Jpg Compression", &M::JpegQuality, 90, 10, 100),
+    FlagNotZeroKey(kThumbnails, "Overwrite Files", &M::OverwriteFiles, true),
+};
 
 } // namespace
 
-std::optional<QString> NearestExistingFolder(const QString &stored)
+MainWindowSettings::MainWindowSettings()
 {
-    if (stored.isEmpty() || QDir::isRelativePath(stored))
-        return std::nullopt;
-    QString path = QDir::cleanPath(stored);
-    for (;;) {
-        if (QFileInfo(path).isDir())
-            return path;
-        const QString parent = QFileInfo(path).path();
-        if (parent == path)
-            return std::nullopt;
-        path = parent;
-    }
+    ApplyDefaults(Keys(), *this, QString());
+}
+
+std::span<const SettingKey<MainWindowSettings>> MainWindowSettings::Keys()
+{
+    return kKeys;
 }
 
 MainWindowSettings MainWindowSettings::Defaults(const QString &driveRoot)
 {
     MainWindowSettings s;
-    s.InputFolder = driveRoot;
-    s.OutputFolder = driveRoot;
+    ApplyDefaults(Keys(), s, driveRoot);
     return s;
 }
 
@@ -51,65 +50,21 @@ MainWindowSettings MainWindowSettings::Load(
     const IniFile &ini, const QString &driveRoot, QString *error)
 {
     MainWindowSettings s = Defaults(driveRoot);
-
-    // A folder that cannot be found stops the load: the remaining keys keep their defaults.
-    for (QString *folder : { &s.InputFolder, &s.OutputFolder }) {
-        const QString key
-            = folder == &s.InputFolder ? QStringLiteral("Input") : QStringLiteral("Output");
-        const QString stored = ini.readString(kDirectories, key, driveRoot);
-        const auto found = NearestExistingFolder(stored);
-        if (!found) {
-            if (error)
-                *error = QStringLiteral("The %1 directory does not exist").arg(stored);
-            return s;
-        }
-        *folder = *found;
-    }
-
-    s.ResizeSpeed
-        = ini.readString(kThumbnails, "Resize Speed", "Quality") == QLatin1String("Quality") ? 1
-                                                                                             : 0;
-    s.MaxWidth = ini.readString(kThumbnails, "Thumb Width", s.MaxWidth);
-    s.MaxHeight = ini.readString(kThumbnails, "Thumb Height", s.MaxHeight);
-    s.KeepRatio = ini.readInteger(kThumbnails, "Maintain Ratio", 0) != 0;
-    s.ForceWidth = ini.readInteger(kThumbnails, "Force Width", 0) != 0;
-    s.ForceHeight = ini.readInteger(kThumbnails, "Force Height", 0) != 0;
-    const QString createAs = ini.readString(kThumbnails, "Create As", s.ConvertTo);
-    s.ConvertTo = QLatin1String(kConvertToItems[WordIndex(createAs, kConvertToItems, 0)]);
-    s.NamingOption
-        = WordIndex(ini.readString(kThumbnails, "Naming Option", "PreSeq"), kNamingOptionWords, 0);
-    s.ThumbQualifier = ini.readString(kThumbnails, "Output File Qualifier", s.ThumbQualifier);
-    s.JpegQuality = std::clamp(ini.readInteger(kThumbnails, "Jpg Compression", 90), 10, 100);
-    s.OverwriteFiles = ini.readInteger(kThumbnails, "Overwrite Files", 1) != 0;
+    const QStringList errors = LoadKeys(Keys(), ini, s);
+    if (error && !errors.isEmpty())
+        *error = errors.join(u'\n');
     return s;
 }
 
 void MainWindowSettings::save(IniFile &ini) const
 {
-    ini.writeString(kDirectories, "Input", InputFolder);
-    ini.writeString(kDirectories, "Output", OutputFolder);
-    ini.writeString(kThumbnails, "Resize Speed", ResizeSpeed == 1 ? "Quality" : "Fast");
-    ini.writeString(kThumbnails, "Thumb Width", MaxWidth);
-    ini.writeString(kThumbnails, "Thumb Height", MaxHeight);
-    ini.writeInteger(kThumbnails, "Maintain Ratio", KeepRatio ? 1 : 0);
-    if (ForceWidth) {
-        ini.writeInteger(kThumbnails, "Force Width", 1);
-        ini.writeInteger(kThumbnails, "Force Height", 0);
-    } else {
-        ini.writeInteger(kThumbnails, "Force Width", 0);
-    }
-    if (ForceHeight) {
-        ini.writeInteger(kThumbnails, "Force Height", 1);
-        ini.writeInteger(kThumbnails, "Force Width", 0);
-    } else {
-        ini.writeInteger(kThumbnails, "Force Height", 0);
-    }
-    ini.writeString(kThumbnails, "Create As", ConvertTo);
-    const int option = std::clamp(NamingOption, 0, 3);
-    ini.writeString(kThumbnails, "Naming Option", QLatin1String(kNamingOptionWords[option]));
-    ini.writeString(kThumbnails, "Output File Qualifier", ThumbQualifier);
-    ini.writeInteger(kThumbnails, "Jpg Compression", JpegQuality);
-    ini.writeInteger(kThumbnails, "Overwrite Files", OverwriteFiles ? 1 : 0);
+    // The two check boxes are written one after the other, each clearing the other's key when
+    // it is checked, so the file never holds both; written once with their final values, the
+    // file is the same.
+    MainWindowSettings written = *this;
+    if (written.ForceHeight)
+        written.ForceWidth = false;
+    SaveKeys(Keys(), written, ini);
 }
 
 } // namespace pixmaro

@@ -2,37 +2,53 @@
 #pragma once
 
 #include "settings/IniFile.h"
+#include "settings/SettingKeys.h"
 
 #include <QString>
 
-#include <functional>
 #include <optional>
+#include <span>
 
 namespace pixmaro {
 
+/// The words "Create As" accepts, in the type combo box's item order.
+inline constexpr const char *kConvertToItems[]
+    = { "jpg", "gif", "bmp", "emf", "wmf", "No Conversion" };
+/// The words "Naming Option" is stored as, by option 0 to 3.
+inline constexpr const char *kNamingOptionWords[] = { "PreSeq", "PreName", "SufSeq", "SufName" };
+/// The words "Resize Speed" is stored as, by the resize group's items.
+inline constexpr const char *kResizeSpeedWords[] = { "Fast", "Quality" };
+
 /// The values the main window feeds into its controls at start-up and writes back at exit.
-/// Field names follow the job settings the controls hold.
+/// Field names follow the job settings the controls hold. A new record holds the factory
+/// defaults of Keys(), with empty folders.
 struct MainWindowSettings {
     QString InputFolder; // "Input": the input folder tree's folder
     QString OutputFolder; // "Output": the output folder tree's folder
-    int ResizeSpeed = 1; // "Resize Speed": 0 Fast, 1 Quality
-    QString MaxWidth = "96"; // "Thumb Width"
-    QString MaxHeight = "96"; // "Thumb Height"
-    bool KeepRatio = false; // "Maintain Ratio"
-    bool ForceWidth = false; // "Force Width"
-    bool ForceHeight = false; // "Force Height"
-    QString ConvertTo = "jpg"; // "Create As": the type combo box's text
-    int NamingOption = 0; // "Naming Option": 0 PreSeq, 1 PreName, 2 SufSeq, 3 SufName
-    QString ThumbQualifier = "Thumb"; // "Output File Qualifier"
-    int JpegQuality = 90; // "Jpg Compression", 10 to 100
-    bool OverwriteFiles = true; // "Overwrite Files"
+    int ResizeSpeed; // "Resize Speed": 0 Fast, 1 Quality
+    QString MaxWidth; // "Thumb Width"
+    QString MaxHeight; // "Thumb Height"
+    bool KeepRatio; // "Maintain Ratio"
+    bool ForceWidth; // "Force Width"
+    bool ForceHeight; // "Force Height"
+    QString ConvertTo; // "Create As": the type combo box's text
+    int NamingOption; // "Naming Option": 0 PreSeq, 1 PreName, 2 SufSeq, 3 SufName
+    QString ThumbQualifier; // "Output File Qualifier"
+    int JpegQuality; // "Jpg Compression", 10 to 100
+    bool OverwriteFiles; // "Overwrite Files"
+
+    MainWindowSettings();
+
+    /// Every kept key of the main window with its default, in written order.
+    static std::span<const SettingKey<MainWindowSettings>> Keys();
 
     /// The factory defaults, with both folders at `driveRoot`.
     static MainWindowSettings Defaults(const QString &driveRoot);
 
     /// Reads the keys in their written order. A stored folder that no longer exists gives the
-    /// nearest existing folder above it; when there is none, `error` receives "The <folder>
-    /// directory does not exist" and every later key keeps its default.
+    /// nearest existing folder above it; when there is none, that folder stays at `driveRoot`,
+    /// `error` receives "The <folder> directory does not exist" (one line per such folder) and
+    /// the remaining keys are read as usual, so the exit does not write defaults over them.
     static MainWindowSettings Load(
         const IniFile &ini, const QString &driveRoot, QString *error = nullptr);
 
@@ -40,15 +56,5 @@ struct MainWindowSettings {
     /// "Force Height" wins.
     void save(IniFile &ini) const;
 };
-
-/// The words "Create As" accepts, in the type combo box's item order.
-inline constexpr const char *kConvertToItems[]
-    = { "jpg", "gif", "bmp", "emf", "wmf", "No Conversion" };
-/// The words "Naming Option" is stored as, by option 0 to 3.
-inline constexpr const char *kNamingOptionWords[] = { "PreSeq", "PreName", "SufSeq", "SufName" };
-
-/// The folder a folder tree opens for a stored path: the path itself when it is an existing folder,
-/// else the nearest existing folder above it; nothing when the path is not absolute.
-std::optional<QString> NearestExistingFolder(const QString &stored);
 
 } // namespace pixmaro

@@ -1,11 +1,13 @@
 // Tests of pixmaro-batch as a user runs it: settings, file selection, checks and dry runs.
 #include "batch/BatchApp.h"
 
+#include "batch/ConsoleHost.h"
 #include "imaging/Encoders.h"
 #include "support/TempFiles.h"
 
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace pixmaro {
@@ -212,6 +214,84 @@ TEST_F(BatchApp, HtmlWritesTheGalleryOfTheRun)
     EXPECT_EQ(bad.err, "'five' is not a valid integer value\n");
     EXPECT_EQ(bad.out, "Operation complete. 1 files processed.\n");
     EXPECT_FALSE(QFileInfo::exists(path("out/x.htm")));
+}
+
+TEST_F(BatchApp, OutputsNeverReplaceSelectedSources)
+{
+    // a.jpg would be copied over Image001.jpg before that file is read: refused, dry run too.
+    test::WriteFile(path("a.jpg"), "first");
+    test::WriteFile(path("Image001.jpg"), "second");
+    for (const QStringList &args : { QStringList { "copy", "-t", "No Conversion", "--quiet" },
+             QStringList { "copy", "-t", "No Conversion", "--dry-run", "--yes" } }) {
+        const Result refused = Batch(args + QStringList { "a.jpg", "Image001.jpg" }, m_dir.path());
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_TRUE(refused.err.contains("The output of a.jpg would be written over the selected "
+                                         "file Image001.jpg"))
+            << refused.err.toStdString();
+        EXPECT_EQ(refused.out, "");
+    }
+    EXPECT_EQ(test::ReadFile(path("Image001.jpg")), "second");
+
+    // Thumbnails named after their sources would replace them: No unless --yes.
+    WorkingBitmap raster;
+    raster.resize(40, 30);
+    raster.fill(10, 200, 30);
+    const QByteArray photo = EncodeBmp(raster);
+    test::WriteFile(path("p.bmp"), photo);
+    const QStringList own { "thumbnails", "--quiet", "--naming", "PreName", "-q", "", "-t", "bmp",
+        "p.bmp" };
+    const Result asked = Batch(own, m_dir.path());
+    EXPECT_EQ(asked.status, 2);
+    EXPECT_TRUE(asked.err.contains("Continue?\nAnswered No\n"));
+    EXPECT_TRUE(asked.err.endsWith(
+        "pixmaro-batch: p.bmp would be replaced by the output of p.bmp; give --yes to go on\n"));
+    EXPECT_EQ(test::ReadFile(path("p.bmp")), photo);
+    const Result yes = Batch(own + QStringList { "--yes" }, m_dir.path());
+    EXPECT_EQ(yes.status, 0);
+    EXPECT_TRUE(yes.err.contains("Continue?\nAnswered Yes\n"));
+    EXPECT_NE(test::ReadFile(path("p.bmp")), photo);
+}
+
+TEST_F(BatchApp, NamesAndValuesAreShownSafely)
+{
+    test::WriteFile(path("bell\a\x1b[2J.gif"), "x");
+    const Result dry = Batch(
+        { "thumbnails", "--dry-run", "-o", "o", "--jpeg-quality", "500", "bell\a\x1b[2J.gif" },
+        m_dir.path());
+    EXPECT_EQ(dry.out, "bell\\x07\\x1B[2J.gif -> Thumb001.jpg\n");
+    EXPECT_EQ(dry.err, "pixmaro-batch: --jpeg-quality was clamped to 100\n");
+}
+
+TEST_F(BatchApp, AnHtmlPageNamingAFolderGoesInsideIt)
+{
+    QDir().mkpath(path("out/web"));
+    WorkingBitmap raster;
+    raster.resize(8, 8);
+    raster.fill(1, 2, 3);
+    test::WriteFile(path("one.bmp"), EncodeBmp(raster));
+    for (const char *page : { "out/web", "out/web/" }) {
+        QFile::remove(path("out/web/MyWeb.htm"));
+        const Result done = Batch(
+            { "thumbnails", "-o", "out", "--quiet", "--html", page, "one.bmp" }, m_dir.path());
+        EXPECT_EQ(done.status, 0) << done.err.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(path("out/web/MyWeb.htm"))) << page;
+        EXPECT_FALSE(QFileInfo::exists(path("out/MyWeb.htm")));
+    }
+}
+
+TEST(ConsoleHost, StopSignalsActLikeTheFirstCtrlC)
+{
+    for (const int signal : { SIGINT, SIGTERM, SIGHUP }) {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        ConsoleMessages messages(errStream);
+        ConsoleHost host(JobSettings(), messages, outStream, errStream, false);
+        RunState state;
+        host.runStarting(state);
+        std::raise(signal);
+        host.pumpEvents();
+        EXPECT_TRUE(state.CancelRequested) << signal;
+    }
 }
 
 } // namespace

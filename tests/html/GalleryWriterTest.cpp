@@ -1,8 +1,8 @@
 // Tests of multi-page output, navigation, the frames pages and the choice of entries.
 #include "html/GalleryWriter.h"
 
-#include "imaging/Geometry.h"
 #include "base/IntegerText.h"
+#include "imaging/Geometry.h"
 #include "support/TempFiles.h"
 
 #include <QDir>
@@ -76,6 +76,12 @@ TEST(MultiPage, NamesCountsAndButtons)
         "<CENTER>\r\n<FORM>\r\n<INPUT TYPE=\"BUTTON\" VALUE=\"Prev\" "
         "onClick=\"window.location.href='MyWeb_2.htm'\">\r\n"
         "</FORM>\r\n</CENTER>\r\n");
+
+    // Quotes, "#" and "?" in the chosen name are escaped in the addresses, so the buttons and
+    // frames still find their pages.
+    EXPECT_TRUE(NavigationBlock("it's \"#1?.htm", 1, false)
+                    .contains("window.location.href='it%27s%20%22%231%3F_1.htm'"));
+    EXPECT_TRUE(FramesetPage(HtmlOptions(), "a'b#?.htm", 100).contains("SRC=\"a%27b%23%3Ft.htm\""));
 }
 
 class Pages : public ::testing::Test {

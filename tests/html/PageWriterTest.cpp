@@ -1,8 +1,8 @@
 // Golden tests of the page writer's pieces, the list page and the table page.
 #include "html/PageWriter.h"
 
-#include "imaging/Geometry.h"
 #include "base/IntegerText.h"
+#include "imaging/Geometry.h"
 #include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +87,8 @@ TEST(PageWriter, ImageLinkInEveryForm)
         "<A TARGET=\"_self\" HREF=\"../sunset.jpg\"><IMG BORDER=\"1\" SRC=\"Thumb001.jpg\" "
         "Width=\"96\" "
         "Height=\"72\" ALT=\"sunset.jpg (48213 bytes)\"></A>");
+    EXPECT_TRUE(ImageLink(o, Entry("x%1y%2.jpg", 967, "T.jpg"), target)
+                    .contains("ALT=\"x%1y%2.jpg (967 bytes)\""));
     o.LinkStats = false;
     EXPECT_EQ(ImageLink(o, sunset, target),
         "<A TARGET=\"_self\" HREF=\"../sunset.jpg\"><IMG BORDER=\"1\" SRC=\"Thumb001.jpg\" "

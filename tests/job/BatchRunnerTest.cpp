@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace pixmaro {
 namespace {
@@ -76,7 +77,7 @@ TEST_F(Runs, ThumbnailsAreNumberedInSelectionOrder)
         jpeg(name, 400, 300);
     job.KeepRatio = true;
     job.MaxWidth = "100";
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, { "c.jpg", "a.jpg", "b.jpg" }), RunOutcome::Completed);
     EXPECT_EQ(host.outcome, "Operation complete. 3 files processed.");
     EXPECT_EQ(outputs(), QStringList({ "Thumb001.jpg", "Thumb002.jpg", "Thumb003.jpg" }));
@@ -102,7 +103,7 @@ TEST_F(Runs, WithoutTheRatioEveryThumbnailHasTheTypedSize)
     for (const int speed : { 0, 1 }) {
         job.ResizeSpeed = speed;
         job.ConvertTo = "bmp";
-        FakeRunHost host(runner, job);
+        FakeRunHost host(job);
         EXPECT_EQ(run(host, { "small.bmp" }), RunOutcome::Completed);
         Picture written;
         ASSERT_TRUE(LoadPicture(out("Thumb001.bmp"), written));
@@ -121,14 +122,14 @@ TEST_F(Runs, ExistingOutputsAreSkippedWhenOverwriteIsOff)
     test::WriteFile(out("Thumb002.jpg"), "mine");
     test::WriteFile(out("Thumb004.jpg"), "mine too");
     job.OverwriteFiles = false;
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, files), RunOutcome::Completed);
     EXPECT_EQ(runner.state().ProcessedCount, 3);
     EXPECT_EQ(host.outcome, "Operation complete. 5 files processed.");
     EXPECT_EQ(test::ReadFile(out("Thumb002.jpg")), "mine");
     EXPECT_EQ(test::ReadFile(out("Thumb004.jpg")), "mine too");
     EXPECT_EQ(runner.state().RunInfo[1].OutputPath, out("Thumb002.jpg"));
-    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(host.boxes.texts.isEmpty());
 }
 
 TEST_F(Runs, AnUnreadableSourceStopsTheRun)
@@ -137,9 +138,9 @@ TEST_F(Runs, AnUnreadableSourceStopsTheRun)
     for (const QString &f : files)
         jpeg(f, 30, 20);
     test::WriteFile(in("c.jpg"), "not a picture");
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, files), RunOutcome::LoadFailed);
-    EXPECT_EQ(host.messages, QStringList { "Could not open c.jpg" });
+    EXPECT_EQ(host.boxes.texts, QStringList { "Could not open c.jpg" });
     EXPECT_EQ(host.outcome, "Operation Incomplete. 2 files processed.");
     EXPECT_EQ(outputs(), QStringList({ "Thumb001.jpg", "Thumb002.jpg" }));
 }
@@ -151,7 +152,7 @@ TEST_F(Runs, CancelFinishesTheFileInHand)
         files << QStringLiteral("f%1.gif").arg(i);
         gif(files.last(), 12, 9);
     }
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     host.cancelAtPump = 3; // during the pump after file 2
     EXPECT_EQ(run(host, files), RunOutcome::Cancelled);
     EXPECT_EQ(host.outcome, "Operation Incomplete. 2 files processed.");
@@ -172,12 +173,16 @@ TEST_F(Runs, NoConversionKeepsTheTypesThatCanBeWritten)
     }());
     job.ConvertTo = "No Conversion";
     job.NamingOption = 1;
-    FakeRunHost host(runner, job);
-    EXPECT_EQ(run(host, { "g.gif", "b.bmp", "j.jpeg", "u.JPG", "m.emf" }), RunOutcome::Completed);
+    FakeRunHost host(job);
+    // j.jpeg's last three letters name no type: it gets no output, and the run says so.
+    EXPECT_EQ(run(host, { "g.gif", "b.bmp", "j.jpeg", "u.JPG", "m.emf" }), RunOutcome::UnknownType);
     EXPECT_EQ(outputs(), QStringList({ "Thumbb.bmp", "Thumbg.gif", "Thumbm.emf", "Thumbu.jpg" }));
     EXPECT_EQ(runner.state().RunInfo[2].OutputPath, out("Thumbj."));
     EXPECT_EQ(runner.state().ProcessedCount, 4);
-    EXPECT_EQ(host.outcome, "Operation complete. 5 files processed.");
+    EXPECT_EQ(host.outcome, "Operation Incomplete. 4 files processed.");
+    EXPECT_EQ(host.boxes.texts,
+        QStringList { "No file was written for j.jpeg: \"peg\" is not a type Pixmaro writes (jpg, "
+                      "gif, bmp, emf or wmf)." });
     EXPECT_TRUE(test::ReadFile(out("Thumbg.gif")).startsWith("GIF87a"));
 }
 
@@ -185,14 +190,14 @@ TEST_F(Runs, NumbersThatAreNotIntegersFailTheRun)
 {
     jpeg("a.jpg", 30, 20);
     job.MaxHeight = "tall";
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, { "a.jpg" }), RunOutcome::Failed);
-    EXPECT_EQ(host.messages, QStringList { "Error during processing!" });
+    EXPECT_EQ(host.boxes.texts, QStringList { "Error during processing!" });
     EXPECT_EQ(host.outcome, "Operation Incomplete. 0 files processed.");
 
     job.MaxHeight = "96";
     job.SequenceStart = "x";
-    FakeRunHost second(runner, job);
+    FakeRunHost second(job);
     EXPECT_EQ(run(second, { "a.jpg" }), RunOutcome::Failed);
     EXPECT_EQ(runner.state().RunInfo[0].ThumbWidth, 96); // loaded and sized before the name failed
     EXPECT_TRUE(outputs().isEmpty());
@@ -202,7 +207,7 @@ TEST_F(Runs, AFailedWriteEndsTheRunAndLeavesNoPartialFile)
 {
     jpeg("a.jpg", 30, 20);
     jpeg("b.jpg", 30, 20);
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     host.onPump = [&](int pump) {
         if (pump == 2) // after the first file, the output folder goes away
             host.job.OutputFolder = output + "/gone";
@@ -218,7 +223,7 @@ TEST_F(Runs, ConvertKeepsTheFullSize)
     job.ThumbMode = false;
     job.RenameOnly = false;
     job.ConvertTo = "jpg";
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, { "wide.bmp" }), RunOutcome::Completed);
     const InfoRec &info = runner.state().RunInfo[0];
     EXPECT_EQ(info.ThumbWidth, 640);
@@ -236,7 +241,7 @@ TEST_F(Runs, RenameStopsAtATakenName)
     job.ThumbMode = false;
     job.RenameOnly = true;
     job.OutputFolder = output; // a rename ignores it
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, { "a.jpg", "b.jpg", "c.jpg" }), RunOutcome::Completed);
     EXPECT_EQ(QDir(input).entryList(QDir::Files),
         QStringList({ "Image001.jpg", "Image002.jpg", "Image003.jpg" }));
@@ -245,10 +250,10 @@ TEST_F(Runs, RenameStopsAtATakenName)
     EXPECT_EQ(runner.state().RunInfo[0].ThumbWidth, -1);
     EXPECT_EQ(host.outcome, "Operation complete. 3 files processed.");
 
-    FakeRunHost again(runner, job);
+    FakeRunHost again(job);
     EXPECT_EQ(run(again, { "Image001.jpg", "Image002.jpg", "Image003.jpg" }),
         RunOutcome::RenameTargetExists);
-    EXPECT_EQ(again.messages,
+    EXPECT_EQ(again.boxes.texts,
         QStringList { "Error - duplicate name in folder.  Rename Operation stopped." });
     EXPECT_EQ(again.outcome, "Operation Incomplete. 0 files processed.");
 
@@ -257,7 +262,7 @@ TEST_F(Runs, RenameStopsAtATakenName)
     test::WriteFile(in("z.jpg"), "z");
     job.ImageQualifier = "New";
     test::WriteFile(in("New003.jpg"), "taken");
-    FakeRunHost third(runner, job);
+    FakeRunHost third(job);
     EXPECT_EQ(run(third, { "x.jpg", "y.jpg", "z.jpg" }), RunOutcome::RenameTargetExists);
     EXPECT_EQ(third.outcome, "Operation Incomplete. 2 files processed.");
     EXPECT_EQ(test::ReadFile(in("New003.jpg")), "taken");
@@ -272,15 +277,90 @@ TEST_F(Runs, ARefusedRenameIsNotCountedAndTheRunGoesOn)
     job.RenameOnly = true;
     job.NamingOption = 1;
     job.ImageQualifier = "sub/"; // the folder does not exist: the file system refuses
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     host.onPump = [&](int pump) {
         if (pump == 2)
             host.job.ImageQualifier = "ok_";
     };
     EXPECT_EQ(run(host, { "a.jpg", "b.jpg" }), RunOutcome::RenamesRefused);
     EXPECT_EQ(host.outcome, "Operation Incomplete. 1 files processed.");
+    EXPECT_EQ(host.boxes.texts,
+        QStringList { "1 files could not be renamed:\na.jpg -> sub/a.jpg: not a file name" });
     EXPECT_TRUE(QFileInfo::exists(in("a.jpg")));
     EXPECT_TRUE(QFileInfo::exists(in("ok_b.jpg")));
+}
+
+TEST_F(Runs, RenamesNeverLeaveTheFolderOrReplaceAnEntry)
+{
+    test::WriteFile(in("a.jpg"), "a");
+    QDir().mkpath(in("sub"));
+    QDir().mkpath(in("album.jpg"));
+    // A link that points nowhere still takes its name.
+    ASSERT_TRUE(QFile::link("../elsewhere/nothing", in("Image001.jpg")));
+    job.ThumbMode = false;
+    job.RenameOnly = true;
+    FakeRunHost host(job);
+    EXPECT_EQ(run(host, { "a.jpg" }), RunOutcome::RenameTargetExists);
+    EXPECT_EQ(test::ReadFile(in("a.jpg")), "a");
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("elsewhere/nothing")));
+
+    // A qualifier naming a folder is refused, not followed; a folder is not renamed.
+    job.ImageQualifier = "sub/x";
+    FakeRunHost slash(job);
+    EXPECT_EQ(run(slash, { "a.jpg" }), RunOutcome::RenamesRefused);
+    EXPECT_TRUE(QDir(in("sub")).isEmpty());
+    job.ImageQualifier = "Image";
+    FakeRunHost folder(job);
+    EXPECT_EQ(run(folder, { "album.jpg" }), RunOutcome::LoadFailed);
+    EXPECT_EQ(folder.boxes.texts, QStringList { "Could not open album.jpg" });
+    EXPECT_TRUE(QFileInfo(in("album.jpg")).isDir());
+}
+
+TEST_F(Runs, OutputsStayInTheirFolderAndNeedASize)
+{
+    bmp("a.bmp", 1000, 2);
+    QDir().mkpath(out("sub"));
+    job.ThumbQualifier = "sub/";
+    FakeRunHost slash(job);
+    EXPECT_EQ(run(slash, { "a.bmp" }), RunOutcome::Failed);
+    EXPECT_TRUE(QDir(out("sub")).isEmpty());
+
+    // A side that rounds to nothing is one pixel; a maximum of 0 writes nothing at all.
+    job.ThumbQualifier = "Thumb";
+    job.KeepRatio = true;
+    job.MaxWidth = "10";
+    FakeRunHost thin(job);
+    EXPECT_EQ(run(thin, { "a.bmp" }), RunOutcome::Completed);
+    EXPECT_EQ(runner.state().RunInfo[0].ThumbHeight, 1);
+    const QByteArray good = test::ReadFile(out("Thumb001.jpg"));
+    for (const char *width : { "0", "-0" }) {
+        job.MaxWidth = width;
+        FakeRunHost zero(job);
+        EXPECT_EQ(run(zero, { "a.bmp" }), RunOutcome::Failed);
+        EXPECT_EQ(zero.boxes.texts, QStringList { "Error during processing!" });
+    }
+    job.KeepRatio = false;
+    job.MaxWidth = "96";
+    job.MaxHeight = "-5";
+    FakeRunHost negative(job);
+    EXPECT_EQ(run(negative, { "a.bmp" }), RunOutcome::Failed);
+    EXPECT_EQ(test::ReadFile(out("Thumb001.jpg")), good);
+}
+
+TEST_F(Runs, OnlyRegularFilesAreRead)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(in("pipe.jpg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(in("pipe.jpg"), in("link.gif")));
+    FakeRunHost thumbs(job);
+    EXPECT_EQ(run(thumbs, { "link.gif" }), RunOutcome::LoadFailed);
+    EXPECT_EQ(thumbs.boxes.texts, QStringList { "Could not open link.gif" });
+
+    job.ThumbMode = false;
+    job.RenameOnly = false;
+    job.ConvertTo = "No Conversion";
+    FakeRunHost copy(job);
+    EXPECT_EQ(run(copy, { "pipe.jpg" }), RunOutcome::Failed);
+    EXPECT_TRUE(outputs().isEmpty());
 }
 
 TEST_F(Runs, PlainCopiesAreExactAndNeverCopyAFileOntoItself)
@@ -292,7 +372,7 @@ TEST_F(Runs, PlainCopiesAreExactAndNeverCopyAFileOntoItself)
     job.ThumbMode = false;
     job.RenameOnly = false;
     job.ConvertTo = "No Conversion";
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     EXPECT_EQ(run(host, { "data.bmp" }), RunOutcome::Completed);
     EXPECT_EQ(test::ReadFile(out("Image001.bmp")), content);
     EXPECT_EQ(runner.state().RunInfo[0].ThumbHeight, -1);
@@ -301,7 +381,7 @@ TEST_F(Runs, PlainCopiesAreExactAndNeverCopyAFileOntoItself)
     // Overwrite off onto existing names: nothing copied, and the run is still complete.
     job.OverwriteFiles = false;
     test::WriteFile(out("Image001.bmp"), "old");
-    FakeRunHost keep(runner, job);
+    FakeRunHost keep(job);
     EXPECT_EQ(run(keep, { "data.bmp" }), RunOutcome::Completed);
     EXPECT_EQ(runner.state().ProcessedCount, 0);
     EXPECT_EQ(keep.outcome, "Operation complete. 1 files processed.");
@@ -312,7 +392,7 @@ TEST_F(Runs, PlainCopiesAreExactAndNeverCopyAFileOntoItself)
     job.OutputFolder = input;
     job.NamingOption = 1;
     job.ImageQualifier = "";
-    FakeRunHost self(runner, job);
+    FakeRunHost self(job);
     EXPECT_EQ(run(self, { "data.bmp" }), RunOutcome::Completed);
     EXPECT_EQ(runner.state().ProcessedCount, 0);
     EXPECT_EQ(test::ReadFile(in("data.bmp")), content);
@@ -328,14 +408,14 @@ TEST_F(Runs, CancelDuringACopyAndAMissingSource)
     job.ThumbMode = false;
     job.RenameOnly = false;
     job.ConvertTo = "No Conversion";
-    FakeRunHost host(runner, job);
+    FakeRunHost host(job);
     host.cancelAtPump = 5;
     EXPECT_EQ(run(host, files), RunOutcome::Cancelled);
     EXPECT_EQ(host.outcome, "Operation Incomplete. 4 files processed.");
 
-    FakeRunHost missing(runner, job);
+    FakeRunHost missing(job);
     EXPECT_EQ(run(missing, { "f0.gif", "nothere.gif" }), RunOutcome::Failed);
-    EXPECT_EQ(missing.messages, QStringList { "Error during processing!" });
+    EXPECT_EQ(missing.boxes.texts, QStringList { "Error during processing!" });
     EXPECT_EQ(missing.outcome, "Operation Incomplete. 1 files processed.");
 }
 

@@ -3,9 +3,14 @@
 
 #include "support/TempFiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pixmaro {
 namespace {
@@ -66,6 +71,25 @@ TEST(FileList, SelectionFollowsListOrder)
         QStringList({ "b.jpg", "d.jpg" }));
     EXPECT_FALSE(SelectedFromHighlighted(entries, { false, false, false, false }).has_value());
     EXPECT_FALSE(SelectedFromHighlighted({}, {}).has_value());
+}
+
+TEST(FileList, OnlyRegularFilesAndNamesThatAreNotUtf8AreShownEscaped)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    test::WriteFile(dir.filePath("ok.jpg"), "x");
+    QFile::link(dir.filePath("ok.jpg"), dir.filePath("link.jpg"));
+    QFile::link(dir.filePath("gone"), dir.filePath("dangling.jpg"));
+    ::mkfifo((folder + "/pipe.jpg").constData(), 0600);
+    QDir().mkpath(dir.filePath("album.jpg"));
+    FILE *raw = std::fopen((folder + "/caf\xe9.jpg").constData(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+
+    EXPECT_EQ(
+        ListFiles(dir.path(), "*.jpg"), QStringList({ "caf\\xE9.jpg", "link.jpg", "ok.jpg" }));
+    EXPECT_EQ(ShownFileName("caf\xc3\xa9 \xff\xc3.jpg"), "caf\u00e9 \\xFF\\xC3.jpg");
+    ::unlink((folder + "/caf\xe9.jpg").constData()); // the folder's removal cannot name it
 }
 
 } // namespace

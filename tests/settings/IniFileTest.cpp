@@ -5,7 +5,11 @@
 
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace pixmaro {
 namespace {
@@ -148,17 +152,48 @@ TEST(IniFileSave, FailureLeavesThePreviousFileIntact)
     EXPECT_TRUE(inMemory.save().has_value());
 }
 
+// Marks a file immutable (or clears the mark), which binds even rights that ignore permission
+// bits. Returns false where the file system or the process cannot.
+bool SetImmutable(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
 TEST(IniFileSave, ReadOnlyFileIsNotReplaced)
 {
     QTemporaryDir dir;
     const QString path = WriteFile(dir.filePath("Pixmaro.ini"), "[S]\nk=old\n");
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    struct Unmark {
+        QString path;
+        bool marked = false;
+        ~Unmark()
+        {
+            if (marked)
+                SetImmutable(path, false); // so the temporary folder can be removed
+        }
+    } unmark { path };
     if (QFileInfo(path).isWritable())
-        GTEST_SKIP() << "running with rights that ignore file permissions";
+        unmark.marked = SetImmutable(path, true);
+    if (QFileInfo(path).isWritable())
+        GTEST_SKIP() << "running with rights that ignore file permissions and immutable files";
+
     IniFile ini = IniFile::Open(path);
+    EXPECT_EQ(ini.readString("S", "k", ""), "old");
     ini.writeString("S", "k", "new");
     EXPECT_EQ(ini.save(), "Unable to write to " + path);
     EXPECT_EQ(ReadFile(path), "[S]\nk=old\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "Pixmaro.ini" });
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 namespace pixmaro {
 namespace {
 
@@ -156,18 +155,121 @@ TEST(StoredSettings, MissingFoldersOpenTheNearestExistingOne)
     EXPECT_TRUE(error.isEmpty());
 }
 
-TEST(StoredSettings, AFolderWithoutARootStopsTheMainWindowsLoad)
+TEST(StoredSettings, AFolderWithoutARootFallsBackAndTheOtherKeysAreStillRead)
 {
-    const IniFile ini = IniFile::FromText("[Directories]\nInput=/\nOutput=Q:\\Pics\nRecycleBin=No\n"
-                                          "[Thumbnails]\nThumb Width=50\n");
+    const IniFile ini = IniFile::FromText("[Directories]\nInput=Q:\\Pics\nOutput=/\n"
+                                          "RecycleBin=No\n"
+                                          "[Thumbnails]\nThumb Width=50\nJpg Compression=40\n");
     QString error;
     const StoredSettings s = StoredSettings::Load(ini, "/", &error);
     EXPECT_EQ(error, "The Q:\\Pics directory does not exist");
     EXPECT_EQ(s.main.InputFolder, "/");
     EXPECT_EQ(s.main.OutputFolder, "/");
-    EXPECT_EQ(s.main.MaxWidth, "96");
-    // Other windows read their own keys regardless.
+    // The keys after the folder are the user's, so the exit writes them back unchanged.
+    EXPECT_EQ(s.main.MaxWidth, "50");
+    EXPECT_EQ(s.main.JpegQuality, 40);
     EXPECT_FALSE(s.deleteConfirm.RecycleBin);
+    IniFile out;
+    s.main.save(out);
+    EXPECT_EQ(out.readString("Thumbnails", "Thumb Width", ""), "50");
+    EXPECT_EQ(out.readString("Thumbnails", "Jpg Compression", ""), "40");
+
+    // Both folders gone: one line for each.
+    const IniFile both = IniFile::FromText("[Directories]\nInput=in\nOutput=Q:\\out\n");
+    error.clear();
+    MainWindowSettings::Load(both, "/", &error);
+    EXPECT_EQ(error,
+        "The in directory does not exist\n"
+        "The Q:\\out directory does not exist");
+}
+
+// Every key keeps its own field: a value unlike every default, different for each key, comes
+// back from the file into the same field.
+template <class Record> void ExpectEveryKeyRoundTrips()
+{
+    Record written;
+    const Record defaults;
+    int n = 0;
+    for (const auto &k : Record::Keys()) {
+        ++n;
+        if (k.textField) {
+            written.*k.textField = k.kind == KeyKind::Word ? QLatin1String(k.words[k.high])
+                : k.kind == KeyKind::Folder                ? QDir::rootPath()
+                                                           : QStringLiteral("v%1").arg(n);
+        } else if (k.flagField) {
+            written.*k.flagField = k.number == 0;
+        } else {
+            written.*k.numberField = k.kind == KeyKind::Colour ? 0x10000 + n
+                : k.number == k.high                           ? k.low
+                                                               : k.high;
+        }
+    }
+    IniFile ini;
+    written.save(ini);
+    const Record read = Record::Load(ini);
+    for (const auto &k : Record::Keys()) {
+        const auto expectKept = [&](auto member) {
+            EXPECT_EQ(read.*member, written.*member) << k.section << "/" << k.key;
+            EXPECT_NE(written.*member, defaults.*member) << k.section << "/" << k.key;
+        };
+        if (k.textField)
+            expectKept(k.textField);
+        else if (k.flagField)
+            expectKept(k.flagField);
+        else
+            expectKept(k.numberField);
+    }
+}
+
+TEST(SettingKeys, EveryKeyRoundTripsThroughItsOwnField)
+{
+    ExpectEveryKeyRoundTrips<HtmlOptions>();
+    ExpectEveryKeyRoundTrips<HtmlOutputSettings>();
+}
+
+TEST(SettingKeys, MainWindowKeysRoundTripAndDefaultsReadAsStored)
+{
+    MainWindowSettings written;
+    written.InputFolder = "/";
+    written.OutputFolder = "/";
+    written.ResizeSpeed = 0;
+    written.MaxWidth = "120";
+    written.MaxHeight = "80";
+    written.KeepRatio = true;
+    written.ForceWidth = true;
+    written.ConvertTo = "No Conversion";
+    written.NamingOption = 2;
+    written.ThumbQualifier = "Small";
+    written.JpegQuality = 55;
+    written.OverwriteFiles = false;
+    IniFile ini;
+    written.save(ini);
+    const MainWindowSettings read = MainWindowSettings::Load(ini, "/nowhere");
+    EXPECT_EQ(read.InputFolder, "/");
+    EXPECT_EQ(read.ResizeSpeed, 0);
+    EXPECT_EQ(read.MaxWidth, "120");
+    EXPECT_EQ(read.MaxHeight, "80");
+    EXPECT_TRUE(read.KeepRatio);
+    EXPECT_TRUE(read.ForceWidth);
+    EXPECT_FALSE(read.ForceHeight);
+    EXPECT_EQ(read.ConvertTo, "No Conversion");
+    EXPECT_EQ(read.NamingOption, 2);
+    EXPECT_EQ(read.ThumbQualifier, "Small");
+    EXPECT_EQ(read.JpegQuality, 55);
+    EXPECT_FALSE(read.OverwriteFiles);
+
+    // The defaults the command line's help shows are the texts a default file holds.
+    const struct {
+        const char *key;
+        const char *shown;
+    } rows[] = { { "Resize Speed", "Quality" }, { "Thumb Width", "96" }, { "Create As", "jpg" },
+        { "Naming Option", "PreSeq" }, { "Jpg Compression", "90" }, { "Overwrite Files", "1" },
+        { "Output File Qualifier", "Thumb" } };
+    for (const auto &row : rows) {
+        const auto *key = FindKey(MainWindowSettings::Keys(), row.key);
+        ASSERT_NE(key, nullptr) << row.key;
+        EXPECT_EQ(key->defaultText(), row.shown) << row.key;
+    }
 }
 
 TEST(StoredSettings, SavingIntoAnExistingFileKeepsForeignLines)

@@ -1,8 +1,8 @@
 // A scripted run host: records what a run shows, and presses "Cancel" when told.
 #pragma once
 
-#include "job/BatchRunner.h"
 #include "job/RunHost.h"
+#include "support/FakeMessages.h"
 
 #include <QStringList>
 
@@ -12,14 +12,13 @@ namespace pixmaro::test {
 
 class FakeRunHost : public RunHost {
 public:
-    FakeRunHost(BatchRunner &runner, JobSettings settings)
+    explicit FakeRunHost(JobSettings settings)
         : job(std::move(settings))
-        , m_runner(runner)
     {
     }
 
     JobSettings job;
-    QStringList messages;
+    FakeMessages boxes;
     QStringList counters;
     QString outcome;
     int pumps = 0;
@@ -28,23 +27,23 @@ public:
     std::function<void(int pump)> onPump; // changes the settings between files, for example
 
     JobSettings jobSettings() override { return job; }
-    void runStarting() override { }
+    void runStarting(RunState &state) override { m_state = &state; }
     void setProcessingText(const QString &text) override { counters << text; }
     void setProgress(int, int) override { }
     void pumpEvents() override
     {
         ++pumps;
         if (pumps == cancelAtPump)
-            m_runner.bCancelOpClick();
+            m_state->CancelRequested = true;
         if (onPump)
             onPump(pumps);
     }
-    void showMessage(const QString &text) override { messages << text; }
+    Messages &messages() override { return boxes; }
     void refreshFileLists() override { ++refreshes; }
     void runFinished(const QString &line) override { outcome = line; }
 
 private:
-    BatchRunner &m_runner;
+    RunState *m_state = nullptr;
 };
 
 } // namespace pixmaro::test
