@@ -4,21 +4,57 @@
 #include "imaging/metafile/Dib.h"
 #include "imaging/metafile/Player.h"
 
+#include <set>
+
 namespace pixmaro::metafile {
 
 namespace {
 
-// The first free object slot, a new one when every slot is taken.
-std::size_t FreeSlot(std::vector<GdiObject> &objects, std::vector<bool> &used)
-{
-    for (std::size_t i = 0; i < used.size(); ++i) {
-        if (!used[i])
-            return i;
+// The object table of a WMF: a new object takes the lowest free slot, as GDI numbers them. The
+// table holds at most 65,536 objects (a creation beyond fails, as it would in GDI), and finding a
+// slot never walks the table, so no run of records can make it slow.
+class ObjectTable {
+public:
+    explicit ObjectTable(std::vector<GdiObject> &objects)
+        : m_objects(objects)
+    {
     }
-    used.push_back(false);
-    objects.emplace_back();
-    return used.size() - 1;
-}
+
+    void create(GdiObject object)
+    {
+        std::size_t slot;
+        if (!m_free.empty()) {
+            slot = *m_free.begin();
+            m_free.erase(m_free.begin());
+        } else if (m_objects.size() < kMaxObjects) {
+            slot = m_objects.size();
+            m_objects.emplace_back();
+            m_used.push_back(false);
+        } else {
+            return;
+        }
+        m_objects[slot] = std::move(object);
+        m_used[slot] = true;
+    }
+    const GdiObject *find(std::size_t index) const
+    {
+        return index < m_used.size() && m_used[index] ? &m_objects[index] : nullptr;
+    }
+    void remove(std::size_t index)
+    {
+        if (index >= m_used.size() || !m_used[index])
+            return;
+        m_used[index] = false;
+        m_objects[index] = std::monostate {};
+        m_free.insert(index);
+    }
+
+private:
+    static constexpr std::size_t kMaxObjects = 65536;
+    std::vector<GdiObject> &m_objects;
+    std::vector<bool> m_used;
+    std::set<std::size_t> m_free;
+};
 
 QString Latin1Text(const std::uint8_t *chars, std::size_t count)
 {
@@ -64,7 +100,7 @@ struct RecordBitmap {
 };
 
 // Plays one record; false when the playback ends here (the end record, or a malformed record).
-bool PlayWmfRecord(Player &p, int function, const ByteReader &r, std::vector<bool> &used)
+bool PlayWmfRecord(Player &p, int function, const ByteReader &r, ObjectTable &table)
 {
     DcState &s = p.state;
     const auto yx = [&](std::size_t at) { return QPointF(r.i16At(at + 2), r.i16At(at)); };
@@ -72,11 +108,7 @@ bool PlayWmfRecord(Player &p, int function, const ByteReader &r, std::vector<boo
         return QRectF(
             QPointF(r.i16At(at + 6), r.i16At(at + 4)), QPointF(r.i16At(at + 2), r.i16At(at)));
     };
-    const auto create = [&](GdiObject object) {
-        const std::size_t slot = FreeSlot(p.objects, used);
-        p.objects[slot] = std::move(object);
-        used[slot] = true;
-    };
+    const auto create = [&](GdiObject object) { table.create(std::move(object)); };
     switch (function) {
     case MetaEof:
         return false;
@@ -210,20 +242,13 @@ bool PlayWmfRecord(Player &p, int function, const ByteReader &r, std::vector<boo
     case MetaDibCreatePatternBrush: // drawn as grey
         create(QBrush(QColor(128, 128, 128)));
         break;
-    case MetaSelectObject: {
-        const std::size_t index = r.u16At(6);
-        if (index < p.objects.size() && used[index])
-            p.select(p.objects[index]);
+    case MetaSelectObject:
+        if (const GdiObject *object = table.find(r.u16At(6)))
+            p.select(*object);
         break;
-    }
-    case MetaDeleteObject: {
-        const std::size_t index = r.u16At(6);
-        if (index < used.size()) {
-            used[index] = false;
-            p.objects[index] = std::monostate {};
-        }
+    case MetaDeleteObject:
+        table.remove(r.u16At(6));
         break;
-    }
     case MetaDibStretchBlt:
     case MetaStretchDib:
     case MetaDibBitBlt: {
@@ -272,7 +297,7 @@ bool PlayWmfRecord(Player &p, int function, const ByteReader &r, std::vector<boo
 
 void PlayWmf(Player &player, const ByteReader &file, std::size_t recordsAt)
 {
-    std::vector<bool> used;
+    ObjectTable table(player.objects);
     std::size_t at = recordsAt;
     while (at + 6 <= file.size() && player.nextRecord()) {
         const std::uint64_t length = std::uint64_t(file.u32At(at)) * 2;
@@ -282,7 +307,7 @@ void PlayWmf(Player &player, const ByteReader &file, std::size_t recordsAt)
         if (function == MetaSetMapMode || function == MetaSetViewportOrg
             || function == MetaSetViewportExt) {
             // Map mode and viewport stay those of the target: the picture fills it.
-        } else if (!PlayWmfRecord(player, function, file.viewAt(at, std::size_t(length)), used)) {
+        } else if (!PlayWmfRecord(player, function, file.viewAt(at, std::size_t(length)), table)) {
             break;
         }
         at += std::size_t(length);
