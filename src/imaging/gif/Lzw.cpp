@@ -21,9 +21,9 @@ bool LzwDecoder::step(int code, std::uint8_t *out, std::size_t &n)
         m_codeSize = m_minCodeSize + 1;
         m_next = m_clearCode + 2;
         m_previous = -1;
-        // An encoder clears at most once per table's worth of codes; a stream of clears that
-        // produces nothing would only burn time.
-        return ++m_clears <= 16 + m_produced / 64;
+        // Some encoders clear every few codes to keep the codes short, but never twice without
+        // an index between: a stream of clears that produces nothing would only burn time.
+        return ++m_clears <= 16 + m_produced;
     }
     if (code == m_clearCode + 1)
         return false; // the end code
