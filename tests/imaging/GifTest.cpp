@@ -138,6 +138,23 @@ TEST(Lzw, MinimumCodeSizeOneAndCorruptCodes)
         clears.push_back(std::uint8_t(bits));
     EXPECT_TRUE(LzwDecode(clears.data(), clears.size(), 2, 100).empty());
 
+    // But encoders that keep codes short clear after every few indexes, even after each one.
+    bits = 0;
+    n = 0;
+    std::vector<std::uint8_t> frequent;
+    std::vector<std::uint8_t> expected;
+    for (int i = 0; i < 200; ++i) {
+        put(4, 3);
+        put(i % 4, 3);
+        expected.push_back(std::uint8_t(i % 4));
+        for (; n >= 8; n -= 8, bits >>= 8)
+            frequent.push_back(std::uint8_t(bits));
+    }
+    put(5, 3);
+    for (; n > 0; n -= 8, bits >>= 8)
+        frequent.push_back(std::uint8_t(bits));
+    EXPECT_EQ(LzwDecode(frequent.data(), frequent.size(), 2, 1000), expected);
+
     // A code beyond the table ends the decode, keeping what came before.
     bits = 0;
     n = 0;
