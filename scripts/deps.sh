@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libjpeg62-turbo-dev libgtest-dev
-  libjpeg-turbo-progs
+  libjpeg-turbo-progs fonts-dejavu-core
   "$@"
 )
 

@@ -1,0 +1,75 @@
+// Pictures of every wizard page, the duplicate-names dialog and the splash window, written under
+// the build folder for people to look at; the test checks that each was written at full size.
+#include "support/Screenshots.h"
+
+#include "MainWindowFixture.h"
+#include "app/SplashWindow.h"
+#include "job/DupeWarnDialog.h"
+
+#include <QRadioButton>
+
+namespace pixmaro::test {
+namespace {
+
+class Screenshots : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        for (const char *name : { "beach.bmp", "city.bmp", "forest.bmp", "harbour.bmp" })
+            Picture(input, QString::fromLatin1(name));
+        open();
+        window->show();
+    }
+    void save(QWidget &widget, const QString &name)
+    {
+        QApplication::processEvents();
+        const QString path = SaveScreenshot(widget, name);
+        ASSERT_FALSE(path.isEmpty()) << name.toStdString();
+        EXPECT_EQ(QImage(path).size(), widget.size()) << name.toStdString();
+    }
+};
+
+TEST_F(Screenshots, EveryPageOfBothModes)
+{
+    save(*window, "main-1-input");
+    highlight({ 0, 1, 2 });
+    click("bNxt1");
+    tree("fNewDir")->setFolder(output);
+    save(*window, "main-2-output-thumbnails");
+    click("bNxt2");
+    check("cbRatio")->setChecked(true);
+    save(*window, "main-3-thumbnail-options");
+    click("bNxt3");
+    save(*window, "main-4-confirm-thumbnails");
+    click("bGO");
+    save(*window, "main-5-processing-finished");
+    click("bStartOver");
+
+    find<QRadioButton>("rbRename")->setChecked(true);
+    highlight({ 0, 1 });
+    click("bNxt1");
+    save(*window, "main-2-output-rename");
+    find<QRadioButton>("rbCpyCvrt")->setChecked(true);
+    tree("fNewDir")->setFolder(output);
+    save(*window, "main-2-output-copy");
+    click("bNxt2");
+    save(*window, "main-4-confirm-copy");
+}
+
+TEST_F(Screenshots, DuplicateNamesDialogAndSplash)
+{
+    DupeWarnDialog dialog;
+    dialog.label()->setText("MYPIC1.BMP and MYPIC1.JPG");
+    dialog.show();
+    save(dialog, "TForm3-duplicate-names");
+    EXPECT_EQ(dialog.label()->x(), (dialog.width() - dialog.label()->width()) / 2);
+    dialog.hide();
+
+    SplashWindow splash;
+    EXPECT_EQ(splash.size(), QSize(256, 128));
+    save(splash, "TfSplasher");
+}
+
+} // namespace
+} // namespace pixmaro::test
