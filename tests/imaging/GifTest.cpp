@@ -267,6 +267,39 @@ TEST(GifDecoder, FramesAreClippedAndAnimationsComposeWithDisposal)
     EXPECT_EQ(shown[1].pixel(1, 1), qRgb(0, 255, 0));
 }
 
+TEST(GifDecoder, RestorePreviousBringsBackWhatTheFrameCovered)
+{
+    FrameSpec base;
+    base.width = 3;
+    base.height = 2;
+    base.indexes.assign(6, 0); // red, kept
+    base.disposal = 1;
+    FrameSpec over;
+    over.left = 1;
+    over.width = 2;
+    over.height = 1;
+    over.indexes = { 1, 1 }; // green, then restored
+    over.disposal = 3;
+    FrameSpec last;
+    last.top = 1;
+    last.width = 1;
+    last.height = 1;
+    last.indexes = { 2 }; // blue
+    GifFile file;
+    ASSERT_TRUE(Decode(BuildGif(3, 2, kFour, { base, over, last }), file));
+    std::vector<QImage> shown;
+    ComposeFrames(file, [&](const QImage &screen, int) {
+        shown.push_back(screen);
+        return true;
+    });
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[1].pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(shown[2].pixel(1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown[2].pixel(2, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown[2].pixel(0, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(shown[0].pixel(0, 1), qRgb(255, 0, 0)); // a screen handed out is never changed later
+}
+
 TEST(GifDecoder, HostileFilesNeverCrash)
 {
     FrameSpec frame;
