@@ -4,6 +4,7 @@
 
 #include "app/PixmaroArt.h"
 #include "app/WizardTexts.h"
+#include "filecmds/FileCommandsController.h"
 #include "html/HtmlOptionRules.h"
 #include "job/FileList.h"
 #include "job/Naming.h"
@@ -17,6 +18,7 @@
 #include "ui/GradientButton.h"
 #include "ui/HelpBox.h"
 #include "ui/PercentProgressBar.h"
+#include "ui/PreviewPane.h"
 #include "ui/ValueSlider.h"
 
 #include <QApplication>
@@ -172,6 +174,7 @@ MainWindow::MainWindow(
     applyMainSettings(m_stored.main);
     mHelp->showText(QString::fromLatin1(kHelpTexts[0]));
     loadSettings();
+    m_fileCommands = new FileCommandsController(*this, m_messages, m_shell, m_stored.deleteConfirm);
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -215,10 +218,8 @@ void MainWindow::buildTopArea()
     pnlPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlPreview->setLineWidth(2);
     pnlPreview->setGeometry(216, 26, 101, 88);
-    Image1 = Named(new QLabel(pnlPreview), "Image1");
-    Image1->setGeometry(2, 2, 97, 84);
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Preview Window"));
+    Image1 = new PreviewPane(pnlPreview);
+    Image1->move(2, 2);
 
     lHints = Named(new QLabel(QStringLiteral("Helpful Hints"), this), "lHints");
     lHints->setGeometry(330, 6, 198, 18);
@@ -280,6 +281,8 @@ QWidget *MainWindow::buildInputPage()
     left->addLayout(maskRow);
     auto *right = new QVBoxLayout;
     right->addWidget(mode);
+    // The selection, delete and rename controls, filled by the file commands.
+    right->addWidget(Named(new QWidget, "pnlFileCommands"));
     right->addStretch(1);
     right->addLayout(ButtonRow({ bNxt1 }));
     auto *body = new QHBoxLayout;
@@ -867,7 +870,7 @@ void MainWindow::runStarting(RunState &)
     sbDefaults->setEnabled(false);
     SetShown({ lDir, lbMFL, lMFL }, false);
     setPreviewShown(false);
-    Image1->clear();
+    Image1->clearPicture();
     pBar->showProgress(0, int(m_selectedFiles.size()));
     pBar->show();
     bCancelOp->show();
@@ -944,6 +947,7 @@ void MainWindow::sbDefaultsClick()
     const StoredSettings defaults = StoredSettings::Defaults(CurrentDriveRoot());
     applyMainSettings(defaults.main);
     m_stored.deleteConfirm = defaults.deleteConfirm;
+    m_fileCommands->setKeptSettings(defaults.deleteConfirm);
     m_stored.htmlOptions = defaults.htmlOptions;
     m_stored.htmlOutput = defaults.htmlOutput;
     // The selection and summary of pages 2 to 4 described the old folders: start from page 1.
@@ -1044,6 +1048,7 @@ void MainWindow::saveSettings()
 {
     IniFile ini = IniFile::Open(m_settingsPath);
     m_stored.main = readMainSettings();
+    m_stored.deleteConfirm = m_fileCommands->keptSettings();
     m_stored.save(ini);
     if (const auto error = ini.save())
         m_messages.error(*error);

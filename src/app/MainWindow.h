@@ -28,12 +28,14 @@ class QToolButton;
 
 namespace pixmaro {
 
+class FileCommandsController;
 class FileListBox;
 class FolderTree;
 class GradientButton;
 class HelpBox;
 class Messages;
 class PercentProgressBar;
+class PreviewPane;
 class Shell;
 class ValueSlider;
 
@@ -130,13 +132,14 @@ private:
     bool m_running = false;
     bool m_closeRequested = false;
     std::function<void()> m_openAbout;
+    FileCommandsController *m_fileCommands = nullptr; // the file commands, TForm2 and TForm4
 
     // Above the pages.
     QLabel *lBanner;
     QLabel *lOutput;
     QLabel *lPreview;
     QFrame *pnlPreview;
-    QLabel *Image1;
+    PreviewPane *Image1;
     QLabel *lDir;
     QListWidget *lbMFL;
     QLabel *lMFL;

@@ -13,6 +13,18 @@ namespace pixmaro {
 bool MappedFile::open(const QString &path)
 {
     close();
+    if (path.startsWith(u':')) {
+        // A resource compiled into the program is already in memory; QFile reads it from there.
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly))
+            return false;
+        m_resource = resource.readAll();
+        m_fromResource = true;
+        m_data = reinterpret_cast<const std::uint8_t *>(m_resource.constData());
+        m_size = std::size_t(m_resource.size());
+        m_open = true;
+        return true;
+    }
     const QByteArray name = QFile::encodeName(path);
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer. The type is then
     // checked on the open descriptor, so a file swapped for something else after a check by name
@@ -42,8 +54,11 @@ bool MappedFile::open(const QString &path)
 
 void MappedFile::close()
 {
-    if (m_data)
+    if (m_fromResource)
+        m_resource = QByteArray();
+    else if (m_data)
         ::munmap(const_cast<std::uint8_t *>(m_data), m_size);
+    m_fromResource = false;
     m_data = nullptr;
     m_size = 0;
     m_open = false;

@@ -21,7 +21,8 @@ public:
     /// Maps the file at `path`. Only a regular file (after following links) is opened: a FIFO, a
     /// device such as /dev/zero, a socket or a folder is refused without blocking and without
     /// reading from it. Returns false, leaving this object empty, when the file is not regular,
-    /// cannot be opened or cannot be mapped. An empty regular file maps to no bytes.
+    /// cannot be opened or cannot be mapped. An empty regular file maps to no bytes. A Qt resource
+    /// path (":/...") is read from the program's own resources.
     bool open(const QString &path);
     /// Unmaps the file; views taken from it become invalid.
     void close();
@@ -39,6 +40,8 @@ private:
     bool m_open = false;
     const std::uint8_t *m_data = nullptr;
     std::size_t m_size = 0;
+    bool m_fromResource = false;
+    QByteArray m_resource; // the bytes of a resource
 };
 
 } // namespace pixmaro
