@@ -69,19 +69,18 @@ QImage ImageOver(WorkingBitmap &raster)
         QImage::Format_BGR888);
 }
 
-void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
+bool Picture::drawStretched(WorkingBitmap &target, int W, int H) const
 {
     if (W <= 0 || H <= 0 || isEmpty())
-        return;
+        return true;
     if (m_kind == Kind::Wmf || m_kind == Kind::Emf) {
         QImage canvas = ImageOver(target);
         QPainter painter(&canvas);
-        m_metafile.play(painter, QRectF(0, 0, W, H), m_cancel);
-        return;
+        return m_metafile.play(painter, QRectF(0, 0, W, H), m_cancel);
     }
     const int w = m_pixels.width(), h = m_pixels.height();
     if (w == 0 || h == 0)
-        return;
+        return true;
     // Source column of each target column, computed once per draw.
     std::vector<int> &columns = m_columns;
     columns.resize(static_cast<std::size_t>(W));
@@ -98,6 +97,7 @@ void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
         for (int x = 0; x < W; ++x)
             std::memcpy(out + 3 * x, in + 3 * columns[std::size_t(x)], 3);
     }
+    return true;
 }
 
 bool LoadPicture(const QString &path, Picture &picture, const std::atomic<bool> *cancel)

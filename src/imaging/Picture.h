@@ -33,9 +33,10 @@ public:
     /// Draws the picture stretched into (0, 0)-(W, H) of `target`, which is at least that large:
     /// rasters by nearest neighbour (target pixel x takes source column
     /// floor((2x + 1) × width ÷ 2W), the source pixel under the target pixel's centre; rows alike),
-    /// metafiles played at that size. A metafile's playback stops early when the cancel flag given
-    /// to LoadPicture is set: the caller, which owns that flag, discards the partial picture.
-    void drawStretched(WorkingBitmap &target, int W, int H) const;
+    /// metafiles played at that size. Returns false when a metafile's playback stopped early: the
+    /// cancel flag given to LoadPicture was set, or, drawn far larger than its nominal size, it ran
+    /// past its work budget. The picture is then partly drawn and the caller discards it.
+    bool drawStretched(WorkingBitmap &target, int W, int H) const;
 
     /// The raster of a raster kind (empty for metafiles).
     const WorkingBitmap &pixels() const { return m_pixels; }

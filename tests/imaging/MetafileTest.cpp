@@ -351,9 +351,12 @@ TEST(MetafilePlayer, ACancelFlagStopsLoadingAndPlaying)
     out.fill(255, 255, 255);
     QImage canvas = ImageOver(out);
     QPainter painter(&canvas);
-    m.play(painter, QRectF(0, 0, 8, 8), &cancel);
+    EXPECT_FALSE(m.play(painter, QRectF(0, 0, 8, 8), &cancel));
     painter.end();
     EXPECT_EQ(At(out, 3, 3), (Px { 255, 255, 255 })); // nothing painted
+    cancel = false;
+    QPainter again(&canvas);
+    EXPECT_TRUE(m.play(again, QRectF(0, 0, 8, 8), &cancel));
 }
 
 } // namespace

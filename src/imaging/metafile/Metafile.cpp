@@ -105,12 +105,13 @@ bool Metafile::Read(const QByteArray &bytes, Metafile &out, const std::atomic<bo
     return true;
 }
 
-void Metafile::play(QPainter &painter, const QRectF &target, const std::atomic<bool> *cancel) const
+bool Metafile::play(QPainter &painter, const QRectF &target, const std::atomic<bool> *cancel) const
 {
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);
-    run(&painter, target, cancel);
+    const bool complete = run(&painter, target, cancel) && !Cancelled(cancel);
     painter.restore();
+    return complete;
 }
 
 bool Metafile::run(QPainter *painter, const QRectF &target, const std::atomic<bool> *cancel) const

@@ -41,8 +41,10 @@ public:
     /// Plays the records into `target` (in the painter's coordinates), scaled so that the picture's
     /// frame fills it. Unknown records are skipped; a malformed record ends the playback, and so
     /// do the work budget and `cancel` (may be null). Text is drawn only when a QGuiApplication
-    /// exists (it needs the fonts).
-    void play(
+    /// exists (it needs the fonts). Returns false when the budget or `cancel` stopped it: the
+    /// picture is then only partly drawn. (At the nominal size a metafile that Read accepted
+    /// always fits its budget; drawn much larger, it may not.)
+    bool play(
         QPainter &painter, const QRectF &target, const std::atomic<bool> *cancel = nullptr) const;
 
 private:
