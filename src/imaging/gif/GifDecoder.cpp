@@ -12,7 +12,6 @@ namespace pixmaro::gif {
 
 namespace {
 
-constexpr int kTrailer = 0x3B;
 constexpr int kExtension = 0x21;
 constexpr int kImage = 0x2C;
 constexpr int kGraphicControl = 0xF9;
