@@ -40,7 +40,6 @@
 #include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace pixmaro {
@@ -107,13 +106,15 @@ QLabel *Explanation(const char *text, const char *name)
     return label;
 }
 
-QToolButton *SmallButton(QStyle::StandardPixmap icon, const char *hint, const char *name)
+/// A small button above the pages: an icon, its hint as tooltip and as accessible name. A push
+/// button, so that assistive technology pressing it gets its answer at once even when the button
+/// opens a modal box.
+QPushButton *SmallButton(QStyle::StandardPixmap icon, const char *hint, const char *name)
 {
-    auto *button = Named(new QToolButton, name);
+    auto *button = Named(new QPushButton, name);
     button->setIcon(QApplication::style()->standardIcon(icon));
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(26, 26);
-    button->setAutoRaise(false);
     button->setToolTip(QString::fromLatin1(hint));
     button->setAccessibleName(QString::fromLatin1(hint));
     return button;
@@ -233,7 +234,7 @@ void MainWindow::buildTopArea()
     sbAbout = SmallButton(QStyle::SP_MessageBoxInformation, kAboutHint, "sbAbout");
     sbHelp = SmallButton(QStyle::SP_DialogHelpButton, kHelpHint, "sbHelp");
     int x = 330;
-    for (QToolButton *button : { sbDefaults, bRefreshView, SpeedButton2, sbAbout, sbHelp }) {
+    for (QPushButton *button : { sbDefaults, bRefreshView, SpeedButton2, sbAbout, sbHelp }) {
         button->setParent(this);
         button->move(x, 137);
         x += 34;
@@ -270,28 +271,26 @@ QWidget *MainWindow::buildInputPage()
 
     bNxt1 = Named(new GradientButton(QStringLiteral("Next =>")), "bNxt1");
 
-    auto *lists = new QHBoxLayout;
-    lists->addWidget(fDir, 1);
-    lists->addWidget(fBox, 1);
-    auto *maskRow = new QHBoxLayout;
-    maskRow->addWidget(lMask);
-    maskRow->addWidget(cbMask, 1);
-    auto *left = new QVBoxLayout;
-    left->addLayout(lists, 1);
-    left->addLayout(maskRow);
+    auto *body = new QHBoxLayout;
+    body->addWidget(fDir, 1);
+    body->addWidget(fBox, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(mode);
     // The selection, delete and rename controls, filled by the file commands.
     right->addWidget(Named(new QWidget, "pnlFileCommands"));
     right->addStretch(1);
-    right->addLayout(ButtonRow({ bNxt1 }));
-    auto *body = new QHBoxLayout;
-    body->addLayout(left, 1);
     body->addLayout(right);
+    // The mask gets the whole width beside "Next =>", so the default mask reads in full.
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(lMask);
+    bottom->addWidget(cbMask, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(bNxt1);
     auto *column = new QVBoxLayout(page);
     column->setContentsMargins(6, 4, 6, 6);
     column->addWidget(PageTitle(kPageTitles[0], "lTitle1"));
     column->addLayout(body, 1);
+    column->addLayout(bottom);
     return page;
 }
 
@@ -342,8 +341,8 @@ QWidget *MainWindow::buildOutputPage()
     for (const char *item : kNamingOptionTexts)
         cbNameOption->addItem(QString::fromLatin1(item));
     lNameOption = Caption(QStringLiteral("Output File Naming Option"), "lNameOption", cbNameOption);
-    SpeedButton1 = Named(new QToolButton, "SpeedButton1");
-    SpeedButton1->setText(QStringLiteral("?"));
+    SpeedButton1 = Named(new QPushButton(QStringLiteral("?")), "SpeedButton1");
+    SpeedButton1->setFixedWidth(SpeedButton1->sizeHint().height());
     SpeedButton1->setToolTip(QStringLiteral("Naming Options?"));
     SpeedButton1->setAccessibleName(QStringLiteral("Naming Options?"));
     bBck1 = Named(new GradientButton(QStringLiteral("<= Back")), "bBck1");
@@ -403,11 +402,11 @@ QWidget *MainWindow::buildOutputPage()
 QWidget *MainWindow::buildThumbnailPage()
 {
     auto *page = Named(new QWidget, "tsTO");
-    auto *speed = Named(new QGroupBox(QStringLiteral("Resize Speed")), "gbResize");
+    // The radio group "rgResize": its group box carries the name, its button group the choice.
+    auto *speed = Named(new QGroupBox(QStringLiteral("Resize Speed")), "rgResize");
     rbFast = Named(new QRadioButton(QStringLiteral("Fast Resize")), "rbFast");
     rbQuality = Named(new QRadioButton(QStringLiteral("Quality Resize")), "rbQuality");
-    rgResize = new QButtonGroup(page);
-    rgResize->setObjectName(QStringLiteral("rgResize"));
+    rgResize = new QButtonGroup(speed);
     rgResize->addButton(rbFast, 0);
     rgResize->addButton(rbQuality, 1);
     rbQuality->setChecked(true);
@@ -556,7 +555,7 @@ QWidget *MainWindow::buildProcessingPage()
     lDone->hide();
     bStartOver = Named(new GradientButton(QStringLiteral("OK!")), "bStartOver");
     bHTML = Named(new GradientButton(QStringLiteral("Do HTML!")), "bHTML");
-    // The gallery after a run comes with the HTML windows; until then the button cannot be used.
+    // The gallery after a run needs the HTML windows: until they are given, it cannot be used.
     bHTML->setEnabled(false);
     lDoHTM = Named(new QLabel(QString::fromLatin1(kDoHtmlNote)), "lDoHTM");
     lDoHTM->setWordWrap(true);
@@ -620,14 +619,18 @@ void MainWindow::connectRules()
     connect(bGO, &QPushButton::clicked, this, &MainWindow::bGOClick);
     connect(bCancelOp, &QPushButton::clicked, this, &MainWindow::bCancelOpClick);
     connect(bStartOver, &QPushButton::clicked, this, &MainWindow::bStartOverClick);
-    connect(sbDefaults, &QToolButton::clicked, this, &MainWindow::sbDefaultsClick);
-    connect(bRefreshView, &QToolButton::clicked, this, &MainWindow::bRefreshViewClick);
-    connect(SpeedButton2, &QToolButton::clicked, this, &MainWindow::SpeedButton2Click);
-    connect(sbHelp, &QToolButton::clicked, this, &MainWindow::sbHelpClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
-    connect(sbAbout, &QToolButton::clicked, this, [this] {
+    connect(sbDefaults, &QPushButton::clicked, this, &MainWindow::sbDefaultsClick);
+    connect(bRefreshView, &QPushButton::clicked, this, &MainWindow::bRefreshViewClick);
+    connect(SpeedButton2, &QPushButton::clicked, this, &MainWindow::SpeedButton2Click);
+    connect(sbHelp, &QPushButton::clicked, this, &MainWindow::sbHelpClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &MainWindow::SpeedButton1Click);
+    connect(sbAbout, &QPushButton::clicked, this, [this] {
         if (m_openAbout)
             m_openAbout();
+    });
+    connect(bHTML, &QPushButton::clicked, this, [this] {
+        if (m_doHtml)
+            m_doHtml();
     });
 
     // The folder trees feed their lists; the first entry becomes the current one.
@@ -675,6 +678,12 @@ void MainWindow::setAboutAction(std::function<void()> open)
 {
     m_openAbout = std::move(open);
     sbAbout->setEnabled(bool(m_openAbout));
+}
+
+void MainWindow::setDoHtmlAction(std::function<void()> doHtml)
+{
+    m_doHtml = std::move(doHtml);
+    bHTML->setEnabled(bool(m_doHtml));
 }
 
 JobSettings MainWindow::currentJobSettings() const
@@ -950,6 +959,7 @@ void MainWindow::sbDefaultsClick()
     m_fileCommands->setKeptSettings(defaults.deleteConfirm);
     m_stored.htmlOptions = defaults.htmlOptions;
     m_stored.htmlOutput = defaults.htmlOutput;
+    Q_EMIT keptSettingsReset(defaults);
     // The selection and summary of pages 2 to 4 described the old folders: start from page 1.
     if (m_page == WizardPage::OutputOptions || m_page == WizardPage::ThumbnailOptions
         || m_page == WizardPage::Confirm) {
@@ -1049,6 +1059,7 @@ void MainWindow::saveSettings()
     IniFile ini = IniFile::Open(m_settingsPath);
     m_stored.main = readMainSettings();
     m_stored.deleteConfirm = m_fileCommands->keptSettings();
+    Q_EMIT collectingKeptSettings(m_stored);
     m_stored.save(ini);
     if (const auto error = ini.save())
         m_messages.error(*error);

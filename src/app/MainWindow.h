@@ -24,7 +24,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QToolButton;
 
 namespace pixmaro {
 
@@ -63,6 +62,8 @@ public:
 
     /// Opens the about box; until one is given, "About Pixmaro" stays disabled.
     void setAboutAction(std::function<void()> open);
+    /// Runs the gallery flow of "Do HTML!"; until one is given, the button stays disabled.
+    void setDoHtmlAction(std::function<void()> doHtml);
 
     // Handlers, named after their controls.
     void bNxt1Click();
@@ -84,6 +85,11 @@ public:
 Q_SIGNALS:
     /// The window was closed: the program ends.
     void closed();
+    /// Just before the settings file is written: the windows that keep settings put what their
+    /// controls hold now into their records of `stored`.
+    void collectingKeptSettings(StoredSettings &stored);
+    /// "Reset Settings to Defaults" was confirmed: the windows that keep settings show `defaults`.
+    void keptSettingsReset(const StoredSettings &defaults);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -133,6 +139,7 @@ private:
     bool m_closeRequested = false;
     std::function<void()> m_openAbout;
     FileCommandsController *m_fileCommands = nullptr; // the file commands, TForm2 and TForm4
+    std::function<void()> m_doHtml;
 
     // Above the pages.
     QLabel *lBanner;
@@ -145,11 +152,11 @@ private:
     QLabel *lMFL;
     QLabel *lHints;
     HelpBox *mHelp;
-    QToolButton *sbDefaults;
-    QToolButton *bRefreshView;
-    QToolButton *SpeedButton2;
-    QToolButton *sbAbout;
-    QToolButton *sbHelp;
+    QPushButton *sbDefaults;
+    QPushButton *bRefreshView;
+    QPushButton *SpeedButton2;
+    QPushButton *sbAbout;
+    QPushButton *sbHelp;
     QTabWidget *PageControl1;
     QWidget *m_pages[5];
 
@@ -180,7 +187,7 @@ private:
     QComboBox *cbConvert;
     QLabel *lNameOption;
     QComboBox *cbNameOption;
-    QToolButton *SpeedButton1;
+    QPushButton *SpeedButton1;
     GradientButton *bBck1;
     GradientButton *bNxt2;
     QMenu *pm2;

@@ -1,6 +1,7 @@
 // Pixmaro's own pictures, drawn rather than stored: the splash picture, the banner and the icon.
 #include "app/PixmaroArt.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -70,9 +71,14 @@ void DrawName(QPainter &p, const QRectF &area, qreal pixelSize)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(int(pixelSize));
-    p.setFont(font);
     const QString name = QStringLiteral("Pixmaro");
+    // The largest size up to `pixelSize` at which the name, with its shadow, fits the area.
+    for (int size = int(pixelSize); size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetricsF(font).horizontalAdvance(name) + 4 <= area.width())
+            break;
+    }
+    p.setFont(font);
     p.setPen(QColor(0, 40, 0));
     p.drawText(area.translated(2, 2), Qt::AlignLeft | Qt::AlignVCenter, name);
     p.setPen(Qt::white);
@@ -88,7 +94,7 @@ QPixmap SplashPicture()
     p.setRenderHint(QPainter::Antialiasing);
     FillBackground(p, picture.rect());
     DrawPhotoStack(p, QRectF(10, 14, 100, 100));
-    DrawName(p, QRectF(118, 22, 134, 50), 30);
+    DrawName(p, QRectF(118, 22, 130, 50), 30);
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(11);
     p.setFont(small);

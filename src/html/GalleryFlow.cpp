@@ -34,16 +34,20 @@ QString RunOutputFolder(const RunState &state, const JobSettings &job)
     return entries.empty() ? WithSeparator(job.OutputFolder) : FolderOf(entries.front().OutputPath);
 }
 
-void DeriveAddressesForRun(HtmlOptions &options, LinkPrefixes &prefixes, const RunState &state,
-    const JobSettings &job, const QString &pageFolder)
+RunFolders FoldersOfRun(const RunState &state, const JobSettings &job)
 {
     // The folders of the originals and thumbnails are those of the first picture.
     const GalleryEntries entries = EntriesOfRun(state);
-    const QString originals
-        = entries.empty() ? WithSeparator(job.InputFolder) : FolderOf(entries.front().SourcePath);
-    const QString thumbs
-        = entries.empty() ? WithSeparator(job.OutputFolder) : FolderOf(entries.front().OutputPath);
-    DeriveAddressesOnOpening(options, prefixes, pageFolder, originals, thumbs);
+    if (entries.empty())
+        return { WithSeparator(job.InputFolder), WithSeparator(job.OutputFolder) };
+    return { FolderOf(entries.front().SourcePath), FolderOf(entries.front().OutputPath) };
+}
+
+void DeriveAddressesForRun(HtmlOptions &options, LinkPrefixes &prefixes, const RunState &state,
+    const JobSettings &job, const QString &pageFolder)
+{
+    const RunFolders folders = FoldersOfRun(state, job);
+    DeriveAddressesOnOpening(options, prefixes, pageFolder, folders.originals, folders.thumbs);
 }
 
 bool WriteGalleryOfRun(const RunState &state, const HtmlOptions &options,

@@ -28,6 +28,16 @@ QString HtmlOptionsCaption(const GalleryLocation &location, int processedCount);
 /// the job's output folder (with its trailing separator as the run reports folders).
 QString RunOutputFolder(const RunState &state, const JobSettings &job);
 
+/// The folders the links of a run point into, each with its trailing separator.
+struct RunFolders {
+    QString originals; // the folder of the first gallery entry's source
+    QString thumbs; // the folder of its output
+};
+
+/// The originals' and thumbnails' folders of the first gallery entry of the run; the job's input
+/// and output folders when the run left no entry.
+RunFolders FoldersOfRun(const RunState &state, const JobSettings &job);
+
 /// What opening the options dialog does: the link addresses are derived from the first gallery
 /// entry of the run (the originals' and thumbnails' folders) for a page in `pageFolder`.
 void DeriveAddressesForRun(HtmlOptions &options, LinkPrefixes &prefixes, const RunState &state,

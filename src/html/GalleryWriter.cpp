@@ -117,6 +117,18 @@ void WriteTablePages(const HtmlOptions &options, const GalleryEntries &entries,
         throw DivisionByZero();
     const bool buttons = pages > 1 && options.UseNavBtns;
 
+    // "Open in Browser" is off only while the further pages are written: it comes back on however
+    // the writing ends, so a failed page never leaves the editor without it.
+    struct BrowseBackOn {
+        GeneratedPageSink &editor;
+        bool armed = false;
+        ~BrowseBackOn()
+        {
+            if (armed)
+                editor.setBrowseEnabled(true);
+        }
+    } browseBackOn { editor };
+
     for (int page = 0; page < pages; ++page) {
         const QString navigation
             = buttons ? NavigationBlock(chosenName, page + 1, page == pages - 1) : QString();
@@ -126,10 +138,12 @@ void WriteTablePages(const HtmlOptions &options, const GalleryEntries &entries,
         if (page == 0) {
             editor.ShowGeneratedPage(text, path, folder, QString());
             editor.setBrowseEnabled(false);
+            browseBackOn.armed = true;
         } else {
             StorePage(path, text);
         }
     }
+    browseBackOn.armed = false;
     editor.setBrowseEnabled(true);
     editor.setCaption(QStringLiteral("HTML Editor: ") + PathIn(folder, chosenName));
 }

@@ -26,7 +26,10 @@ void FolderTree::attachModel()
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setReadOnly(true);
     m_model->setRootPath(QDir::rootPath());
+    // The view makes a new selection model for the new tree; the old one goes with the old tree.
+    QItemSelectionModel *oldSelection = selectionModel();
     setModel(m_model);
+    delete oldSelection;
     for (int column = 1; column < m_model->columnCount(); ++column)
         hideColumn(column);
     // Deep folders scroll sideways rather than having their names cut off.

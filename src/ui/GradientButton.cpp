@@ -14,6 +14,9 @@ GradientButton::GradientButton(const QString &text, QColor base, QWidget *parent
     , m_base(base)
 {
     setAttribute(Qt::WA_Hover);
+    // Enter presses the button that has the focus, as Space does ("OK!" gets the focus after a
+    // run).
+    setAutoDefault(true);
 }
 
 QSize GradientButton::sizeHint() const

@@ -131,6 +131,17 @@ def run(program, tmp):
         for name in COMBO_LABELS:
             check(name in combo_labels, f'a combo box is labelled by "{name}"')
 
+        # "About Pixmaro" opens the about box; its "OK" closes it.
+        press(frame, "About Pixmaro")
+        about = wait_for(lambda: next((w for a in pyatspi.Registry.getDesktop(0)
+                                       if a is not None and a.name == "Pixmaro"
+                                       for w in a if w is not None and w.name == "About Pixmaro"
+                                       and showing(w)), None))
+        check(about is not None, "the about box is shown")
+        if about is not None:
+            press(about, "OK")
+            check(wait_for(lambda: not showing(about)) is not None, "its OK closes it")
+
         files = wait_for(lambda: find(frame, "Input Files", "list"))
         check(files is not None and files.childCount == 3, "the input list shows the 3 pictures")
         # The list is a one-column table to AT-SPI: each row is selected as a table row.

@@ -55,16 +55,18 @@ TEST_F(MainWindowTest, EveryShownControlHasANameAndLabelsKeepTheirText)
         if (name.isEmpty() || !shown(name.constData()))
             continue;
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            if (!label->text().isEmpty())
+            if (!label->text().isEmpty()) {
                 EXPECT_TRUE(label->accessibleName().isEmpty()) << name.constData();
+            }
             continue;
         }
         const bool operable = qobject_cast<QAbstractButton *>(widget)
             || qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractItemView *>(widget)
             || qobject_cast<QSlider *>(widget) || qobject_cast<QComboBox *>(widget)
             || qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<QProgressBar *>(widget);
-        if (operable)
+        if (operable) {
             EXPECT_FALSE(AccessibleName(widget).isEmpty()) << name.constData();
+        }
     }
 }
 

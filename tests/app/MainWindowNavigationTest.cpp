@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace pixmaro::test {
 namespace {
@@ -65,6 +66,10 @@ TEST_F(Navigation, HiddenTabsCannotBeReachedByKeys)
         EXPECT_EQ(tabs()->currentIndex(), 0);
     }
     QTest::keyClick(tabs()->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    QWheelEvent wheel(QPointF(5, 5), tabs()->tabBar()->mapToGlobal(QPoint(5, 5)), QPoint(),
+        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(tabs()->tabBar(), &wheel);
     EXPECT_EQ(tabs()->currentIndex(), 0);
 }
 
@@ -223,6 +228,30 @@ TEST_F(Navigation, EmptyQualifierIsRefusedOnlyForRenamesKeepingTheName)
     }
 }
 
+TEST_F(Navigation, AnOutputThatWouldReplaceAnotherSourceIsRefused)
+{
+    Picture(input, "a.gif");
+    list("fBox")->refresh();
+    find<QRadioButton>("rbRename")->setChecked(true);
+    list("fBox")->selectAll(); // a.bmp, a.gif, B.bmp, c.bmp
+    messages.duplicateAnswers = { true };
+    click("bNxt1");
+    ASSERT_EQ(window->currentPage(), WizardPage::OutputOptions);
+    find<QRadioButton>("rbCpyCvrt")->setChecked(true);
+    combo("cbConvert")->setCurrentText("bmp");
+    combo("cbNameOption")->setCurrentIndex(3);
+    edit("ePreI")->clear();
+    tree("fNewDir")->setFolder(input);
+    messages.texts.clear();
+    messages.answers = { MessageAnswer::Yes };
+    click("bNxt2");
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_EQ(messages.texts[0], kSameFolderWarning);
+    EXPECT_TRUE(messages.texts[1].contains("would be written over the selected file"))
+        << messages.texts[1].toStdString();
+    EXPECT_EQ(window->currentPage(), WizardPage::OutputOptions);
+}
+
 TEST_F(Navigation, ModeChoiceShowsTheRightControls)
 {
     find<QRadioButton>("rbRename")->setChecked(true);
@@ -350,6 +379,19 @@ TEST_F(Navigation, RenameSummaryShowsTheInputFolderAndNoConversion)
         "...Will start with Image and then have the original name appended.");
     EXPECT_FALSE(shown("tbJpg"));
     EXPECT_FALSE(shown("lResize") || shown("lDimCap") || shown("lRatio"));
+}
+
+TEST_F(Navigation, RefreshReadsBothListsAgain)
+{
+    toOutputPage(true);
+    Picture(input, "d.bmp");
+    Picture(output, "new.bmp");
+    click("bRefreshView");
+    EXPECT_EQ(list("fBox")->entries(), QStringList({ "a.bmp", "B.bmp", "c.bmp", "d.bmp" }));
+    EXPECT_EQ(list("fNewBox")->entries(), QStringList { "new.bmp" });
+    EXPECT_EQ(list("fNewBox")->currentRow(), 0);
+    EXPECT_EQ(tree("fDir")->folder(), input);
+    EXPECT_EQ(tree("fNewDir")->folder(), output);
 }
 
 TEST_F(Navigation, ToolbarButtonsUseTheShell)

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTest>
 
 namespace pixmaro::test {
 namespace {
@@ -67,8 +68,8 @@ TEST_F(Runs, ThumbnailJobFromPageOneToOk)
     EXPECT_EQ(window->runState().RunInfo.at(2).OutputPath, output + "/Thumb003.jpg");
     EXPECT_TRUE(messages.texts.isEmpty());
 
-    click("bStartOver");
-    EXPECT_EQ(window->currentPage(), WizardPage::InputFiles);
+    QTest::keyClick(button("bStartOver"), Qt::Key_Return);
+    EXPECT_EQ(window->currentPage(), WizardPage::InputFiles) << "Enter presses the focused OK!";
     EXPECT_EQ(visibleTabs(), std::vector<int> { 0 });
     EXPECT_TRUE(window->selectedFiles().isEmpty());
     EXPECT_EQ(label("lMFL")->text(), "Source Files: 0");

@@ -6,6 +6,7 @@
 #include "app/SplashWindow.h"
 #include "job/DupeWarnDialog.h"
 
+#include <QProgressBar>
 #include <QRadioButton>
 
 namespace pixmaro::test {
@@ -42,7 +43,16 @@ TEST_F(Screenshots, EveryPageOfBothModes)
     save(*window, "main-3-thumbnail-options");
     click("bNxt3");
     save(*window, "main-4-confirm-thumbnails");
+    bool running = false;
+    QObject::connect(
+        find<QProgressBar>("pBar"), &QProgressBar::valueChanged, window.get(), [&](int value) {
+            if (value == 1 && !running) {
+                running = true;
+                save(*window, "main-5-processing-running");
+            }
+        });
     click("bGO");
+    EXPECT_TRUE(running);
     save(*window, "main-5-processing-finished");
     click("bStartOver");
 

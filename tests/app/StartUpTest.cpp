@@ -2,11 +2,13 @@
 // shown over the splash (never behind it), and the windows exist once the splash is gone.
 #include "app/StartUp.h"
 
+#include "about/AboutBox.h"
 #include "app/MainWindow.h"
 #include "job/DupeWarnDialog.h"
 #include "support/FakeShell.h"
 #include "support/TempFiles.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -47,6 +49,20 @@ TEST(StartUp, SplashThenWindowsInOrder)
     EXPECT_EQ(program.duplicateNamesDialog().windowTitle(), "Duplicate File Names");
     program.mainWindow().show();
     EXPECT_EQ(program.messages().boxParent(), &program.mainWindow());
+
+    // "About Pixmaro" opens the about box modally; closing it only hides it.
+    auto *about = program.mainWindow().findChild<QAbstractButton *>("sbAbout");
+    ASSERT_TRUE(about && about->isEnabled());
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        QWidget *modal = QApplication::activeModalWidget();
+        opened = modal ? modal->objectName() : QString();
+        if (modal)
+            modal->close();
+    });
+    about->click();
+    EXPECT_EQ(opened, "TfAbout");
+    EXPECT_EQ(program.aboutBox().objectName(), "TfAbout");
 }
 
 TEST(StartUp, ALoadMessageIsShownOverTheSplash)

@@ -169,6 +169,16 @@ TEST_F(Pages, BadNumbersStopBeforeAnyPageIsWritten)
     EXPECT_EQ(editor.shown, 0);
 }
 
+TEST_F(Pages, AFailedFurtherPageLeavesOpenInBrowserOn)
+{
+    // A folder where the second page goes: that write fails after the first page is shown.
+    ASSERT_TRUE(QDir(folder()).mkdir("MyWeb_1.htm"));
+    EXPECT_THROW(WriteTablePages(HtmlOptions(), Entries(26), folder(), "MyWeb.htm", editor),
+        std::runtime_error);
+    EXPECT_EQ(editor.shown, 1);
+    EXPECT_TRUE(editor.browseEnabled);
+}
+
 TEST_F(Pages, FramesWriteFourPages)
 {
     HtmlOptions o;
