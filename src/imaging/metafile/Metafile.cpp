@@ -75,9 +75,11 @@ bool Metafile::Read(const QByteArray &bytes, Metafile &out, const std::atomic<bo
             return false;
         out.m_recordsAt = int(at + 18);
         if (out.m_width == 0 && out.m_height == 0) {
-            // Without the placeable header the picture is the first window extent it sets.
+            // Without the placeable header the picture is the first window extent it sets. The
+            // search looks no further than a playback could play.
             std::size_t record = at + 18;
-            while (record + 6 <= v.size()) {
+            for (std::uint64_t count = 0;
+                 record + 6 <= v.size() && count < kMaxPlaybackWork / kRecordWork; ++count) {
                 const std::uint64_t length = std::uint64_t(v.u32At(record)) * 2;
                 if (length < 6 || length > v.size() - record)
                     break;
