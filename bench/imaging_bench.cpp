@@ -266,7 +266,7 @@ int Rows(const QStringList &files)
         bool same = true;
         for (const ThumbnailPlan &plan : plans) {
             const RowChooser chooser = [&plan](int w, int h) { return plan.rowsFor(w, h); };
-            if (!LoadPicture(file, full) || !LoadPicture(file, kept, chooser)) {
+            if (!LoadPicture(file, full) || !LoadPicture(file, kept, nullptr, chooser)) {
                 std::printf("%s: cannot load\n", qPrintable(file));
                 ++failures;
                 same = false;
@@ -286,7 +286,7 @@ int Rows(const QStringList &files)
         const ThumbnailPlan &thumb = plans[0];
         const RowChooser chooser = [&thumb](int w, int h) { return thumb.rowsFor(w, h); };
         const double fullMs = TimeMs([&] { LoadPicture(file, full); });
-        const double keptMs = TimeMs([&] { LoadPicture(file, kept, chooser); });
+        const double keptMs = TimeMs([&] { LoadPicture(file, kept, nullptr, chooser); });
         fullTotal += fullMs;
         keptTotal += keptMs;
         std::printf("%-32s %9.1f %9.1f %7.3f  %s\n", qPrintable(QFileInfo(file).fileName()), fullMs,
@@ -310,7 +310,7 @@ int Thumbs(bool rows, const QStringList &files)
     timer.start();
     qint64 bytes = 0;
     for (const QString &file : files) {
-        if (!LoadPicture(file, picture, rows ? chooser : RowChooser()))
+        if (!LoadPicture(file, picture, nullptr, rows ? chooser : RowChooser()))
             return 1;
         const ThumbSize size = plan.sizeFor(picture.width(), picture.height());
         MoveToBitmap(working, picture);
@@ -349,7 +349,9 @@ int main(int argc, char **argv)
         Picture picture;
         const ThumbnailPlan plan { true, 96, 96, 96, false, false, 1 };
         const RowChooser chooser = [&plan](int w, int h) { return plan.rowsFor(w, h); };
-        return LoadPicture(args[2], picture, args[1] == "rows" ? chooser : RowChooser()) ? 0 : 1;
+        return LoadPicture(args[2], picture, nullptr, args[1] == "rows" ? chooser : RowChooser())
+            ? 0
+            : 1;
     }
     std::fprintf(
         stderr, "usage: imaging_bench decode FILE... | peak FILE | encode FILE | rows FILE...\n");

@@ -2,9 +2,11 @@
 // or only the rows a resize reads.
 #include "imaging/JpegDecoder.h"
 
+#include "base/Cancel.h"
 #include "imaging/JpegErrors.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -74,10 +76,17 @@ void TermSource(j_decompress_ptr)
 {
 }
 
+// The progress monitor: the decode's budget of scans and its cancel flag.
+struct Progress {
+    jpeg_progress_mgr manager; // first: libjpeg sees a pointer to it
+    const std::atomic<bool> *cancel = nullptr;
+};
+
 void StopAfterTooManyScans(j_common_ptr common)
 {
     auto *info = reinterpret_cast<j_decompress_ptr>(common);
-    if (info->input_scan_number > kMaxJpegScans) {
+    const auto *progress = reinterpret_cast<const Progress *>(info->progress);
+    if (info->input_scan_number > kMaxJpegScans || Cancelled(progress->cancel)) {
         common->err->msg_code = JERR_NOT_COMPILED; // any code: the decode ends here
         common->err->error_exit(common);
     }
@@ -140,7 +149,7 @@ bool SkipIsExact(const jpeg_decompress_struct &info)
 struct JpegReader::State {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
-    jpeg_progress_mgr progress;
+    Progress progress;
     FileSource source;
     QFile file;
     bool created = false;
@@ -174,7 +183,7 @@ int JpegReader::height() const
 namespace {
 
 // The decompressor's settings for a full-scale 24-bit decode.
-void ChooseOutput(jpeg_decompress_struct &info, jpeg_progress_mgr &progress)
+void ChooseOutput(jpeg_decompress_struct &info, Progress &progress)
 {
     info.scale_num = 1;
     info.scale_denom = 1;
@@ -193,13 +202,13 @@ void ChooseOutput(jpeg_decompress_struct &info, jpeg_progress_mgr &progress)
     } else {
         info.out_color_space = JCS_EXT_BGR;
     }
-    progress.progress_monitor = StopAfterTooManyScans;
-    info.progress = &progress;
+    progress.manager.progress_monitor = StopAfterTooManyScans;
+    info.progress = &progress.manager;
 }
 
 // Reads the header with the source already set up; false when it is no JPEG Pixmaro takes.
 // The libjpeg objects live in the caller's State: only this frame holds the jump target.
-bool ReadHeader(jpeg_decompress_struct &info, JpegErrorManager &errors, jpeg_progress_mgr &progress)
+bool ReadHeader(jpeg_decompress_struct &info, JpegErrorManager &errors, Progress &progress)
 {
     if (setjmp(errors.jump))
         return false;
@@ -229,7 +238,8 @@ bool JpegReader::openMemory(const std::uint8_t *data, std::size_t size)
 bool JpegReader::openFile(const QString &path)
 {
     State &s = *m_state;
-    if (s.created)
+    // A pipe or a device named like a picture is never opened: opening it could wait for ever.
+    if (s.created || !QFileInfo(path).isFile())
         return false;
     s.file.setFileName(path);
     if (!s.file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
@@ -355,6 +365,11 @@ bool FinishRows(jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARR
 
 } // namespace
 
+void JpegReader::setCancel(const std::atomic<bool> *cancel)
+{
+    m_state->progress.cancel = cancel;
+}
+
 bool JpegReader::startRows()
 {
     State &s = *m_state;
@@ -399,9 +414,11 @@ bool DecodeJpeg(const std::uint8_t *data, std::size_t size, WorkingBitmap &out)
     return reader.decode(out);
 }
 
-bool DecodeJpegFile(const QString &path, WorkingBitmap &out, const RowChooser &rows)
+bool DecodeJpegFile(const QString &path, WorkingBitmap &out, const RowChooser &rows,
+    const std::atomic<bool> *cancel)
 {
     JpegReader reader;
+    reader.setCancel(cancel);
     if (!reader.openFile(path)) {
         out.resize(0, 0);
         return false;

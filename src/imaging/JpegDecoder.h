@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -45,9 +46,12 @@ public:
     /// False when it is not a JPEG of a size Pixmaro takes.
     bool openMemory(const std::uint8_t *data, std::size_t size);
     /// Opens the file at `path` and reads its header; the file is read piece by piece, never
-    /// whole. False when it cannot be read, is larger than kMaxJpegFileSize, or its header is not
-    /// that of a JPEG of a size Pixmaro takes.
+    /// whole. Only a regular file is opened (a FIFO or a device is refused without blocking).
+    /// False when it cannot be read, is larger than kMaxJpegFileSize, or its header is not that
+    /// of a JPEG of a size Pixmaro takes.
     bool openFile(const QString &path);
+    /// Makes the decode stop with a failure soon after `cancel` (which may be null) is set.
+    void setCancel(const std::atomic<bool> *cancel);
 
     int width() const;
     int height() const;
@@ -78,9 +82,11 @@ private:
 bool DecodeJpeg(const std::uint8_t *data, std::size_t size, WorkingBitmap &out);
 
 /// Decodes the JPEG file at `path` into `out`, streaming it (see JpegReader): with `rows`, only the
-/// rows it chooses for the picture's size are kept. Returns false on failure, leaving `out` empty.
-/// An exception thrown by `rows` passes to the caller.
-bool DecodeJpegFile(const QString &path, WorkingBitmap &out, const RowChooser &rows = {});
+/// rows it chooses for the picture's size are kept. Returns false on failure or when `cancel`
+/// (which may be null) is set meanwhile, leaving `out` empty. An exception thrown by `rows` passes
+/// to the caller.
+bool DecodeJpegFile(const QString &path, WorkingBitmap &out, const RowChooser &rows = {},
+    const std::atomic<bool> *cancel = nullptr);
 
 /// An 8-bit picture: one colour-map index per pixel, rows top to bottom.
 struct QuantizedImage {

@@ -42,12 +42,14 @@ bool IsJpegName(const QString &path)
 // held whole (for a progressive file that would sit beside libjpeg's coefficients). The bytes are
 // those of the raster's encode. Returns false when this path does not apply; otherwise `file`
 // holds the outcome, a file that fails to decode anywhere in it being one that did not load.
-bool StreamJpegConversion(const DecodeRequest &request, DecodedFile &file)
+bool StreamJpegConversion(
+    const DecodeRequest &request, DecodedFile &file, const std::atomic<bool> *cancel)
 {
     if ((request.target != TargetType::JPG && request.target != TargetType::GIF)
         || !IsJpegName(request.path))
         return false;
     JpegReader reader;
+    reader.setCancel(cancel);
     if (!reader.openFile(request.path) || !reader.startRows())
         return true; // not loaded
     file.width = reader.width();
@@ -91,7 +93,7 @@ bool StreamJpegConversion(const DecodeRequest &request, DecodedFile &file)
 
 } // namespace
 
-void DecodeFile(const DecodeRequest &request, DecodedFile &file)
+void DecodeFile(const DecodeRequest &request, DecodedFile &file, const std::atomic<bool> *cancel)
 {
     file.request = request;
     file.loaded = file.drawn = file.encoded = false;
@@ -105,7 +107,7 @@ void DecodeFile(const DecodeRequest &request, DecodedFile &file)
     if (::stat(QFile::encodeName(request.path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return;
 
-    if (request.encode && !request.plan && StreamJpegConversion(request, file))
+    if (request.encode && !request.plan && StreamJpegConversion(request, file, cancel))
         return;
 
     RowChooser rows;
@@ -113,7 +115,7 @@ void DecodeFile(const DecodeRequest &request, DecodedFile &file)
         const ThumbnailPlan plan = *request.plan;
         rows = [plan](int w, int h) { return plan.rowsFor(w, h); };
     }
-    file.loaded = LoadPicture(request.path, file.picture, rows);
+    file.loaded = LoadPicture(request.path, file.picture, cancel, rows);
     if (!file.loaded)
         return;
     file.width = file.picture.width();
@@ -172,6 +174,7 @@ DecodePool::~DecodePool()
         std::lock_guard lock(m_mutex);
         m_stop = true;
     }
+    m_cancelled = true; // a decode in hand stops soon: nobody takes it any more
     m_work.notify_all();
     for (std::thread &worker : m_workers)
         worker.join();
@@ -210,7 +213,7 @@ void DecodePool::work()
 
         bool complete = true;
         try {
-            DecodeFile(request, *file);
+            DecodeFile(request, *file, &m_cancelled);
         } catch (const std::exception &) {
             complete = false;
         }

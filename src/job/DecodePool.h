@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <map>
@@ -61,8 +62,10 @@ struct DecodedFile {
 /// Does `request` into `file` on the calling thread: loads the picture, and for a conversion
 /// draws and encodes it as the request says. Leaves `file.loaded` false when the picture cannot be
 /// loaded or the path is not a regular file (a pipe or a device is never opened). Reuses the memory
-/// `file` holds from an earlier file.
-void DecodeFile(const DecodeRequest &request, DecodedFile &file);
+/// `file` holds from an earlier file. Stops with the file not loaded when `cancel` (which may be
+/// null) is set meanwhile.
+void DecodeFile(
+    const DecodeRequest &request, DecodedFile &file, const std::atomic<bool> *cancel = nullptr);
 
 /// Worker threads that carry out DecodeRequests for files of a run ahead of their turn. The run's
 /// thread asks for the next files, then takes each in order; a file asked for with settings that
@@ -112,6 +115,7 @@ private:
     std::map<int, Slot> m_slots; // by file index; workers take the lowest waiting one
     std::vector<std::unique_ptr<DecodedFile>> m_spares;
     bool m_stop = false;
+    std::atomic<bool> m_cancelled = false; // set when the pool goes: decodes in hand stop
     std::vector<std::thread> m_workers;
 };
 

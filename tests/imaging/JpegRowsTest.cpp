@@ -198,7 +198,7 @@ TEST(JpegRows, ResizesOfKeptRowsEqualResizesOfTheFullPicture)
                                   : RowsReadByResizeFast(h, W, H);
             };
             Picture kept;
-            ASSERT_TRUE(LoadPicture(path, kept, chooser));
+            ASSERT_TRUE(LoadPicture(path, kept, nullptr, chooser));
             EXPECT_FALSE(kept.pixels().holdsAllRows() && H < 40);
             WorkingBitmap a, b;
             ScratchBitmap scratch;

@@ -64,10 +64,10 @@ bool Finished(DecodePool &pool, int index)
 }
 
 // The same request done on this thread.
-DecodedFile Local(const DecodeRequest &request)
+std::unique_ptr<DecodedFile> Local(const DecodeRequest &request)
 {
-    DecodedFile file;
-    DecodeFile(request, file);
+    auto file = std::make_unique<DecodedFile>();
+    DecodeFile(request, *file);
     return file;
 }
 
@@ -88,7 +88,8 @@ TEST_F(Pool, FilesTakenInOrderEqualTheRunsOwnDecode)
             EXPECT_EQ(i % 3, 1); // not started yet: the run would decode it itself
             continue;
         }
-        const DecodedFile local = Local(request);
+        const std::unique_ptr<DecodedFile> localFile = Local(request);
+        const DecodedFile &local = *localFile;
         ASSERT_TRUE(file->loaded);
         EXPECT_EQ(file->width, local.width);
         EXPECT_FALSE(file->picture.pixels().holdsAllRows());
@@ -138,7 +139,8 @@ TEST_F(Pool, ConversionsAreEncodedAsTheRunsEncodersWould)
         request.path = paths[2];
         request.target = target;
         request.jpegQuality = 75;
-        const DecodedFile file = Local(request);
+        const std::unique_ptr<DecodedFile> done = Local(request);
+        const DecodedFile &file = *done;
         ASSERT_TRUE(file.loaded && file.drawn && file.encoded);
         EXPECT_FALSE(file.error.has_value());
 
@@ -169,7 +171,8 @@ TEST_F(Pool, ConversionsAreEncodedAsTheRunsEncodersWould)
     kept.path = paths[2];
     kept.target = TargetType::JPG;
     kept.encode = false;
-    const DecodedFile file = Local(kept);
+    const std::unique_ptr<DecodedFile> done = Local(kept);
+    const DecodedFile &file = *done;
     EXPECT_TRUE(file.loaded);
     EXPECT_FALSE(file.encoded);
 }
@@ -190,7 +193,8 @@ TEST_F(Pool, AJpegConvertedAsItIsDecodedFailsWhereItsLoadFails)
         DecodeRequest request;
         request.path = broken;
         request.target = target;
-        const DecodedFile file = Local(request);
+        const std::unique_ptr<DecodedFile> done = Local(request);
+        const DecodedFile &file = *done;
         EXPECT_FALSE(file.loaded);
         EXPECT_TRUE(file.bytes.isEmpty());
     }
