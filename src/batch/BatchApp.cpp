@@ -174,6 +174,8 @@ int RunJob(
     if (options.dryRun)
         return DryRun(job, selected, out, err);
     BatchRunner runner;
+    if (options.threads)
+        runner.setDecodeThreads(*options.threads);
     const bool progress = options.progress.value_or(isatty(fileno(stderr)) != 0);
     ConsoleHost host(job, messages, out, err, progress);
     const RunOutcome outcome = runner.bGOClick(host, selected);

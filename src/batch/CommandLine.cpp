@@ -43,6 +43,7 @@ constexpr KnownOption kOptions[] = {
     { "html", 0, Takes::Value, true },
     { "progress", 0, Takes::Nothing, true },
     { "quiet", 0, Takes::Nothing, true },
+    { "threads", 0, Takes::Value, true },
     { "help", 'h', Takes::Nothing, false },
     { "version", 0, Takes::Nothing, false },
 };
@@ -119,6 +120,12 @@ void Apply(BatchOptions &o, const KnownOption &known, const QString &value)
         o.progress = true;
     } else if (name == QLatin1String("quiet")) {
         o.progress = false;
+    } else if (name == QLatin1String("threads")) {
+        const auto threads = ParseInteger(value);
+        if (!threads || *threads < 1 || *threads > 64)
+            Fail(QStringLiteral("invalid value '%1' for --threads (a whole number from 1 to 64)")
+                     .arg(value));
+        o.threads = *threads;
     } else if (name == QLatin1String("help")) {
         o.command = BatchCommand::Help;
     } else if (name == QLatin1String("version")) {
@@ -274,6 +281,8 @@ QString UsageText()
         "                         folder and outputs would replace their own sources\n"
         "  --html PAGE            write the HTML gallery of the run to PAGE\n"
         "  --progress, --quiet    show or hide progress on stderr\n"
+        "  --threads N            decode N files at a time (default: one per processor);\n"
+        "                         outputs are still written strictly in order\n"
         "\n"
         "Exit status: 0 complete, 1 incomplete, 2 bad usage.\n")
         .arg(job.FileMask, kept("Naming Option"), kept("Output File Qualifier"), job.ImageQualifier,

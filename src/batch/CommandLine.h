@@ -36,6 +36,7 @@ struct BatchOptions {
     bool yes = false; // answers Yes to "Continue?"
     std::optional<QString> htmlPage;
     std::optional<bool> progress; // nothing: shown when stderr is a terminal
+    std::optional<int> threads; // decoding threads; nothing: one per processor
 };
 
 /// A command line that cannot be run; what() is a one-line message for the user.

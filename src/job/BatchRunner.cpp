@@ -199,13 +199,28 @@ RunOutcome BatchRunner::finishRun(RunHost &host, int count)
     return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
 }
 
-InfoRec *BatchRunner::loadSource(
-    RunHost &host, const JobSettings &job, const QStringList &files, int index, Picture &picture)
+InfoRec *BatchRunner::loadSource(RunHost &host, const JobSettings &job, const QStringList &files,
+    int index, DecodePool &pool, int ahead, const RequestFor &requestFor,
+    std::unique_ptr<DecodedFile> &file)
 {
+    // The next files are asked for with this file's settings; one asked for with settings that
+    // differ from those of its own turn is decoded again then.
+    const int last = std::min(int(files.size()) - 1, index + ahead);
+    for (int next = index + 1; next <= last; ++next)
+        pool.request(next, requestFor(job, next));
+
     const QString &entry = files[index];
-    const QString path = PathIn(job.InputFolder, entry);
-    const std::optional<qint64> size = ListedSize(path);
-    if (!size || !LoadPicture(path, picture)) {
+    const DecodeRequest request = requestFor(job, index);
+    const std::optional<qint64> size = ListedSize(request.path);
+    if (size) {
+        // While a worker finishes this file the window keeps reacting.
+        file = pool.take(index, request, [&host] { host.pumpEvents(); });
+        if (!file) {
+            file = pool.spareFile();
+            DecodeFile(request, *file);
+        }
+    }
+    if (!size || !file->loaded) {
         // An unreadable source stops the run as if "Cancel" had been pressed: the user sees the
         // count so far.
         host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
@@ -214,12 +229,20 @@ InfoRec *BatchRunner::loadSource(
     }
     InfoRec &info = m_state.RunInfo[std::size_t(index)];
     info.SourceSize = *size;
-    info.SourcePath = path;
+    info.SourcePath = request.path;
     return &info;
 }
 
-QString BatchRunner::writeOutput(
-    const JobSettings &job, const QString &qualifier, const QString &entry, int index)
+QString BatchRunner::outputPath(
+    const JobSettings &job, const QString &qualifier, const QString &entry, int index) const
+{
+    const QString stem
+        = EncodedStem(NamingOption(job.NamingOption), qualifier, job.SequenceStart, entry, index);
+    return PathIn(job.OutputFolder, stem) + Extension(TargetTypeFor(job.ConvertTo, entry));
+}
+
+QString BatchRunner::writeOutput(const JobSettings &job, const QString &qualifier,
+    const QString &entry, int index, const DecodedFile *ready)
 {
     const QString stem
         = EncodedStem(NamingOption(job.NamingOption), qualifier, job.SequenceStart, entry, index);
@@ -228,17 +251,20 @@ QString BatchRunner::writeOutput(
         Fail(QStringLiteral("not a file name: %1").arg(stem));
     const QString stemPath = PathIn(job.OutputFolder, stem);
     // The encoder runs first, then the extension is appended, then the overwrite rule decides.
+    // An output encoded ahead has been through the same encoder.
     switch (type) {
     case TargetType::JPG:
-        SaveAsJpeg(m_jpeg, m_working, job.JpegQuality);
+        if (!ready)
+            SaveAsJpeg(m_jpeg, m_working, job.JpegQuality);
         break;
     case TargetType::EMF:
     case TargetType::WMF:
         m_metafile.enhanced = type == TargetType::EMF;
-        SaveAsMetafile(m_metafile, m_working);
+        if (!ready)
+            SaveAsMetafile(m_metafile, m_working);
         break;
     case TargetType::GIF:
-        if (const auto error = SaveAsGif(m_gif, m_working))
+        if (const auto error = ready ? ready->error : SaveAsGif(m_gif, m_working))
             Fail(*error);
         break;
     case TargetType::BMP:
@@ -258,17 +284,20 @@ QString BatchRunner::writeOutput(
     std::optional<QString> error;
     switch (type) {
     case TargetType::JPG:
-        error = m_jpeg.save(path);
+        if (ready)
+            error = ready->error ? ready->error : WriteFileSafely(path, ready->bytes);
+        else
+            error = m_jpeg.save(path);
         break;
     case TargetType::EMF:
     case TargetType::WMF:
-        error = m_metafile.save(path);
+        error = ready ? WriteFileSafely(path, ready->bytes) : m_metafile.save(path);
         break;
     case TargetType::GIF:
-        error = m_gif.save(path);
+        error = ready ? WriteFileSafely(path, ready->bytes) : m_gif.save(path);
         break;
     case TargetType::BMP:
-        error = SaveAsBmp(m_working, path);
+        error = SaveAsBmp(ready ? ready->raster : m_working, path);
         break;
     case TargetType::None:
         break;
@@ -309,25 +338,28 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
     // kept, ends the run before anything is written.
     if (m_state.ThumbMax == 0 || (!m_state.KeepRatio && (typedWidth <= 0 || typedHeight <= 0)))
         Fail(QStringLiteral("no thumbnail size"));
-    Picture picture;
+    // A thumbnail's plan: the settings read once, and those of each file's own turn. A JPEG is
+    // decoded only where the resize reads it.
+    const RequestFor requestFor = [&](const JobSettings &job, int i) {
+        DecodeRequest request;
+        request.path = PathIn(job.InputFolder, files[i]);
+        request.plan = ThumbnailPlan { m_state.KeepRatio, m_state.ThumbMax, typedWidth, typedHeight,
+            job.ForceWidth, job.ForceHeight, job.ResizeSpeed };
+        return request;
+    };
+    DecodePool pool(m_decodeThreads);
+    // A thumbnail's picture keeps only the rows its resize reads, so several may wait decoded:
+    // a worker then need not idle while another finishes a large file.
+    const int ahead = 4 * pool.workers();
 
     return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
-        InfoRec *const info = loadSource(host, job, files, i, picture);
+        std::unique_ptr<DecodedFile> file;
+        InfoRec *const info = loadSource(host, job, files, i, pool, ahead, requestFor, file);
         if (!info)
             return RunOutcome::LoadFailed;
+        Picture &picture = file->picture;
 
-        ThumbSize size { typedWidth, typedHeight };
-        if (m_state.KeepRatio) {
-            if (job.ForceWidth)
-                size = ScaleToWidth(picture.width(), picture.height(), m_state.ThumbMax);
-            else if (job.ForceHeight)
-                size = ScaleToHeight(picture.width(), picture.height(), m_state.ThumbMax);
-            else
-                size = FitWithinMax(picture.width(), picture.height(), m_state.ThumbMax);
-        }
-        // A side that rounds below one pixel is one pixel wide.
-        size.width = std::max(size.width, 1);
-        size.height = std::max(size.height, 1);
+        const ThumbSize size = file->request.plan->sizeFor(picture.width(), picture.height());
         info->ThumbWidth = size.width;
         info->ThumbHeight = size.height;
 
@@ -338,6 +370,7 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
         } else {
             ResizeFast(picture, size.width, size.height, m_working);
         }
+        pool.recycle(std::move(file));
 
         info->OutputPath = writeOutput(job, job.ThumbQualifier, files[i], i);
         return std::nullopt;
@@ -346,15 +379,39 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
 
 RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
 {
-    Picture picture;
+    // A conversion is decoded and encoded ahead; an output that is kept (it exists and overwriting
+    // is off) is not encoded at all.
+    const RequestFor requestFor = [&](const JobSettings &job, int i) {
+        DecodeRequest request;
+        request.path = PathIn(job.InputFolder, files[i]);
+        request.target = TargetTypeFor(job.ConvertTo, files[i]);
+        request.jpegQuality = job.JpegQuality;
+        if (!job.OverwriteFiles) {
+            try {
+                request.encode
+                    = !QFileInfo::exists(outputPath(job, job.ImageQualifier, files[i], i));
+            } catch (const std::exception &) {
+                request.encode = true; // the name fails where the file is written
+            }
+        }
+        return request;
+    };
+    DecodePool pool(m_decodeThreads);
+    // A conversion holds whole pictures: one file waiting per worker at most.
+    const int ahead = pool.workers();
+
     return runEach(host, files, [&](const JobSettings &job, int i) -> std::optional<RunOutcome> {
-        InfoRec *const info = loadSource(host, job, files, i, picture);
+        std::unique_ptr<DecodedFile> file;
+        InfoRec *const info = loadSource(host, job, files, i, pool, ahead, requestFor, file);
         if (!info)
             return RunOutcome::LoadFailed;
-        info->ThumbWidth = picture.width();
-        info->ThumbHeight = picture.height();
-        MoveToBitmap(m_working, picture);
-        info->OutputPath = writeOutput(job, job.ImageQualifier, files[i], i);
+        info->ThumbWidth = file->width;
+        info->ThumbHeight = file->height;
+        if (!file->encoded) // a metafile, or an output that is kept
+            MoveToBitmap(m_working, file->picture);
+        info->OutputPath = writeOutput(
+            job, job.ImageQualifier, files[i], i, file->encoded ? file.get() : nullptr);
+        pool.recycle(std::move(file));
         return std::nullopt;
     });
 }

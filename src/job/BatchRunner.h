@@ -4,6 +4,7 @@
 #include "imaging/Encoders.h"
 #include "imaging/Picture.h"
 #include "imaging/WorkingBitmap.h"
+#include "job/DecodePool.h"
 #include "job/Naming.h"
 #include "job/RunHost.h"
 #include "job/RunState.h"
@@ -47,6 +48,13 @@ public:
     /// host sets the run state's CancelRequested. Returns how the run ended.
     RunOutcome bGOClick(RunHost &host, const QStringList &selectedFiles);
 
+    /// How many threads decode the files of the thumbnail and convert runs: with 2 or more, that
+    /// many workers load (and for a conversion encode) the next files while the run's thread
+    /// finishes the current one; files are still written, counted and reported strictly in
+    /// order. With 1 every file is decoded on the run's thread. Default: DefaultDecodeThreads().
+    void setDecodeThreads(int threads) { m_decodeThreads = threads; }
+    int decodeThreads() const { return m_decodeThreads; }
+
     /// "Operation complete. N files processed." or "Operation Incomplete. N files processed.".
     static QString OutcomeLine(bool complete, int count);
     /// The report of a file that got no output because its target type names no type the program
@@ -66,15 +74,23 @@ private:
     RunOutcome RunCopy(RunHost &host, const QStringList &files);
     RunOutcome RunConvert(RunHost &host, const QStringList &files);
 
-    /// Loads file `index` into `picture` and fills its slot's source size and path. Shows "Could
-    /// not open <name>" and asks the run to stop when it cannot; returns the slot, or null then.
+    /// Makes the request of file `index` for the settings `job` (see RunThumbnails, RunConvert).
+    using RequestFor = std::function<DecodeRequest(const JobSettings &job, int index)>;
+    /// Loads file `index` as `request` says into `file` (decoded ahead by `pool` when it was asked
+    /// for exactly so, otherwise here) and fills its slot's source size and path; first asks
+    /// `pool` for up to `ahead` files after it with the same settings. Shows "Could not open
+    /// <name>" and asks the run to stop when it cannot; returns the slot, or null then.
     InfoRec *loadSource(RunHost &host, const JobSettings &job, const QStringList &files, int index,
-        Picture &picture);
-    /// Names entry `index`, encodes the working raster as its target type, appends the extension
-    /// and writes the file under the overwrite rule. Returns the output path with its extension;
-    /// counts a file written.
-    QString writeOutput(
-        const JobSettings &job, const QString &qualifier, const QString &entry, int index);
+        DecodePool &pool, int ahead, const RequestFor &requestFor,
+        std::unique_ptr<DecodedFile> &file);
+    /// Names entry `index`, encodes the working raster as its target type (or takes the output
+    /// `ready` encoded ahead), appends the extension and writes the file under the overwrite rule.
+    /// Returns the output path with its extension; counts a file written.
+    QString writeOutput(const JobSettings &job, const QString &qualifier, const QString &entry,
+        int index, const DecodedFile *ready = nullptr);
+    /// The output path of entry `index` for its target type, as writeOutput names it.
+    QString outputPath(
+        const JobSettings &job, const QString &qualifier, const QString &entry, int index) const;
     /// The start of file `index`: the counter shows it, and the settings are read afresh.
     JobSettings beginFile(RunHost &host, int index, int count);
     /// The end of file `index`: the progress bar advances, messages are pumped; false when the run
@@ -84,6 +100,7 @@ private:
     RunOutcome finishRun(RunHost &host, int count);
 
     RunState m_state;
+    int m_decodeThreads = DefaultDecodeThreads();
     QString m_untyped; // the first file of the run that got no output for its unknown type
     WorkingBitmap m_working;
     ScratchBitmap m_scratch;

@@ -31,6 +31,8 @@ TEST(CommandLine, WordsAndNumbers)
     EXPECT_EQ(o.jpegQuality, 100);
     EXPECT_EQ(o.qualifier, "");
     EXPECT_EQ(ParseCommandLine({ "rename", "--jpeg-quality=3" }).jpegQuality, 10);
+    EXPECT_EQ(ParseCommandLine({ "thumbnails", "--threads", "3" }).threads, 3);
+    EXPECT_EQ(ParseCommandLine({ "thumbnails" }).threads, std::nullopt);
 }
 
 TEST(CommandLine, BadUsageIsRefused)
@@ -43,6 +45,8 @@ TEST(CommandLine, BadUsageIsRefused)
         { "thumbnails", "--naming", "preseq" },
         { "thumbnails", "--speed", "slow" },
         { "thumbnails", "--jpeg-quality", "high" },
+        { "thumbnails", "--threads", "0" },
+        { "thumbnails", "--threads", "many" },
         { "thumbnails", "--bogus" },
         { "thumbnails", "-x" },
         { "thumbnails", "--width" },
