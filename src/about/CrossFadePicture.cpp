@@ -73,20 +73,12 @@ void CrossFadePicture::setPicTo(const FadePicture &picture)
 
 void CrossFadePicture::setColorFrom(FadeColor color)
 {
-    color &= 0xFFFFFF;
-    if (color == m_colorFrom)
-        return;
-    m_colorFrom = color;
-    Reset();
+    setAndReset(m_colorFrom, color & 0xFFFFFF);
 }
 
 void CrossFadePicture::setColorTo(FadeColor color)
 {
-    color &= 0xFFFFFF;
-    if (color == m_colorTo)
-        return;
-    m_colorTo = color;
-    Reset();
+    setAndReset(m_colorTo, color & 0xFFFFFF);
 }
 
 void CrossFadePicture::setDisolvRate(int rate)
@@ -103,10 +95,7 @@ void CrossFadePicture::setBlendRate(int rate)
 
 void CrossFadePicture::setStretchToFit(bool stretch)
 {
-    if (stretch == m_stretchToFit)
-        return;
-    m_stretchToFit = stretch;
-    Reset();
+    setAndReset(m_stretchToFit, stretch);
 }
 
 FadeScene CrossFadePicture::scene() const

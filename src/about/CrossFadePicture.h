@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <mutex>
 #include <thread>
+#include <type_traits>
 
 namespace pixmaro {
 
@@ -114,6 +115,15 @@ private:
     // How far the reverse preparation has exchanged the pictures: it renders after each exchange
     // and once more, as a change of each picture would.
     enum class ReverseView { None, FromExchanged, Exchanged };
+
+    // Stores `value` in `field` and resets the control, unless the field holds it already.
+    template <class T> void setAndReset(T &field, std::type_identity_t<T> value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Reset();
+    }
 
     // The settings a pass copies when it starts, so changes during the pass never reach it.
     struct PassSettings {
