@@ -141,6 +141,13 @@ void CrossFadePicture::render()
     }
 }
 
+void CrossFadePicture::keepStartPicture()
+{
+    std::lock_guard lock(m_mutex);
+    StartBuffer.copyFrom(DisplayBuffer);
+    m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
+}
+
 void CrossFadePicture::Reset()
 {
     if (m_inReset)
@@ -260,11 +267,7 @@ void CrossFadePicture::serviceWorker()
         Q_EMIT OnBegin(this);
         if (!alive)
             return;
-        {
-            std::lock_guard lock(m_mutex);
-            StartBuffer.copyFrom(DisplayBuffer);
-            m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
-        }
+        keepStartPicture();
         break;
     case Request::PrepareReverse:
         for (ReverseView view :
@@ -274,11 +277,7 @@ void CrossFadePicture::serviceWorker()
             if (!alive)
                 return;
         }
-        {
-            std::lock_guard lock(m_mutex);
-            StartBuffer.copyFrom(DisplayBuffer);
-            m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
-        }
+        keepStartPicture();
         break;
     case Request::Repaint:
         // Paints now when the control is visible; a hidden control has nothing to wait for.

@@ -138,6 +138,9 @@ private:
     PassSettings currentSettings() const;
     FadeScene scene() const;
     void render();
+    // A pass starts from what the control shows now: copies it to the start raster and keeps its
+    // size.
+    void keepStartPicture();
     // Start the reverse pass: a blend or a dissolve back to the start picture.
     void StartUnBlend();
     void StartUnDissolve();
