@@ -27,6 +27,13 @@ QCheckBox *CheckBox(const char *name, const QString &text, QWidget *parent)
     return box;
 }
 
+QGroupBox *Group(const char *name, const QString &title, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setObjectName(name);
+    return box;
+}
+
 QLineEdit *Edit(const char *name, QWidget *parent, int width = 0)
 {
     auto *edit = new QLineEdit(parent);
@@ -74,8 +81,7 @@ QButtonGroup *RadioGroup(QGroupBox *box, const QStringList &items, bool across =
 
 void HtmlOptionsDialog::buildLinkingTab(QWidget *page)
 {
-    auto *gbHREF = new QGroupBox(QStringLiteral("Link to Original Images"), page);
-    gbHREF->setObjectName("gbHREF");
+    auto *gbHREF = Group("gbHREF", QStringLiteral("Link to Original Images"), page);
     cbHREF = CheckBox("cbHREF", QStringLiteral("HREF to Original File"), gbHREF);
     rgHREF = new LinkModeGroup(QStringLiteral("HREF Options"), gbHREF);
     rgHREF->setObjectName("rgHREF");
@@ -87,8 +93,7 @@ void HtmlOptionsDialog::buildLinkingTab(QWidget *page)
     hrefLayout->addWidget(rgHREF);
     hrefLayout->addWidget(eHREF);
 
-    auto *gbIMG = new QGroupBox(QStringLiteral("Thumbnail Images"), page);
-    gbIMG->setObjectName("gbIMG");
+    auto *gbIMG = Group("gbIMG", QStringLiteral("Thumbnail Images"), page);
     rgIMG = new LinkModeGroup(QStringLiteral("IMG Options"), gbIMG);
     rgIMG->setObjectName("rgIMG");
     eIMG = Edit("eIMG", gbIMG);
@@ -98,13 +103,11 @@ void HtmlOptionsDialog::buildLinkingTab(QWidget *page)
     imgLayout->addWidget(rgIMG);
     imgLayout->addWidget(eIMG);
 
-    rgDisp = new QGroupBox(QStringLiteral("Original Image Display"), page);
-    rgDisp->setObjectName("rgDisp");
+    rgDisp = Group("rgDisp", QStringLiteral("Original Image Display"), page);
     m_disp = RadioGroup(
         rgDisp, { QStringLiteral("Open in Same Window"), QStringLiteral("Open in New Window") });
 
-    auto *gbThumb = new QGroupBox(QStringLiteral("Thumbnail Options"), page);
-    gbThumb->setObjectName("gbThumb");
+    auto *gbThumb = Group("gbThumb", QStringLiteral("Thumbnail Options"), page);
     cbBorder = CheckBox("cbBorder", QStringLiteral("Border"), gbThumb);
     eBorder = Edit("eBorder", gbThumb, 50);
     lBorder = Label("lBorder", QStringLiteral("Size"), eBorder, gbThumb);
@@ -115,8 +118,7 @@ void HtmlOptionsDialog::buildLinkingTab(QWidget *page)
     thumbLayout->addWidget(eBorder, 0, 2);
     thumbLayout->addWidget(cbStats, 1, 0, 1, 3);
 
-    auto *gbColors = new QGroupBox(QStringLiteral("Page Colors"), page);
-    gbColors->setObjectName("gbColors");
+    auto *gbColors = Group("gbColors", QStringLiteral("Page Colors"), page);
     cpBack = new ColorPickerButton(gbColors);
     cpBack->setObjectName("cpBack");
     cpFont = new ColorPickerButton(gbColors);
@@ -129,11 +131,9 @@ void HtmlOptionsDialog::buildLinkingTab(QWidget *page)
     colorLayout->addRow(Label("lFont", QStringLiteral("Text"), cpFont, gbColors), cpFont);
     colorLayout->addRow(Label("lBanr", QStringLiteral("Banner Text"), cpBanr, gbColors), cpBanr);
 
-    auto *gbBanner = new QGroupBox(QStringLiteral("Banner"), page);
-    gbBanner->setObjectName("gbBanner");
+    auto *gbBanner = Group("gbBanner", QStringLiteral("Banner"), page);
     eBanr = Edit("eBanr", gbBanner);
-    rgBanr = new QGroupBox(QStringLiteral("Banner Text Size"), gbBanner);
-    rgBanr->setObjectName("rgBanr");
+    rgBanr = Group("rgBanr", QStringLiteral("Banner Text Size"), gbBanner);
     m_banr = RadioGroup(rgBanr,
         { QStringLiteral("Head1"), QStringLiteral("Head2"), QStringLiteral("Head3") }, true);
     auto *bannerLayout = new QFormLayout(gbBanner);
@@ -180,8 +180,7 @@ void HtmlOptionsDialog::buildLayoutTab(QWidget *page)
     cbTxt = CheckBox("cbTxt", QStringLiteral("Add Sample Text"), page);
     cbTxt->setToolTip(QStringLiteral("Write colour sample lines over the tiled background"));
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Table Properties"), page);
-    GroupBox3->setObjectName("GroupBox3");
+    GroupBox3 = Group("GroupBox3", QStringLiteral("Table Properties"), page);
     eTCols = Edit("eTCols", GroupBox3, 60);
     eTBord = Edit("eTBord", GroupBox3, 60);
     eTWidth = Edit("eTWidth", GroupBox3, 60);
@@ -224,8 +223,7 @@ void HtmlOptionsDialog::buildLayoutTab(QWidget *page)
     t->addWidget(lCAlign, 6, 0, 1, 2);
     t->addWidget(cbCAlign, 6, 2, 1, 2);
 
-    GroupBox4 = new QGroupBox(QStringLiteral("Cell Properties"), page);
-    GroupBox4->setObjectName("GroupBox4");
+    GroupBox4 = Group("GroupBox4", QStringLiteral("Cell Properties"), page);
     cbCHAlign = Combo("cbCHAlign",
         { QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right") }, GroupBox4);
     cbCVAlign = Combo("cbCVAlign",
@@ -248,8 +246,7 @@ void HtmlOptionsDialog::buildLayoutTab(QWidget *page)
 
     Label24 = new QLabel(QStringLiteral("Page Layout - Single or MultiPage"), page);
     Label24->setObjectName("Label24");
-    gbPages = new QGroupBox(QStringLiteral("Number of Pages"), page);
-    gbPages->setObjectName("gbPages");
+    gbPages = Group("gbPages", QStringLiteral("Number of Pages"), page);
     rb1pg = new QRadioButton(QStringLiteral("One Page"), gbPages);
     rb1pg->setObjectName("rb1pg");
     rbMpg = new QRadioButton(QStringLiteral("Multi-Page"), gbPages);
@@ -262,8 +259,7 @@ void HtmlOptionsDialog::buildLayoutTab(QWidget *page)
     p->addWidget(lTperPg, 2, 0);
     p->addWidget(eTperPg, 2, 1);
 
-    gbNavBtns = new QGroupBox(QStringLiteral("Navigation Buttons"), page);
-    gbNavBtns->setObjectName("gbNavBtns");
+    gbNavBtns = Group("gbNavBtns", QStringLiteral("Navigation Buttons"), page);
     cbAddNav = CheckBox("cbAddNav", QStringLiteral("Add Navigation Buttons"), gbNavBtns);
     rbNavTop = new QRadioButton(QStringLiteral("Top"), gbNavBtns);
     rbNavTop->setObjectName("rbNavTop");
