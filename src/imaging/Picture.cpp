@@ -89,17 +89,22 @@ void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
         m_metafile.play(painter, QRectF(0, 0, W, H));
         return;
     }
-    const int w = m_pixels.width(), h = m_pixels.height();
-    if (w == 0 || h == 0)
+    StretchRaster(m_pixels, target, W, H, m_columns);
+}
+
+void StretchRaster(
+    const WorkingBitmap &source, WorkingBitmap &target, int W, int H, std::vector<int> &columns)
+{
+    const int w = source.width(), h = source.height();
+    if (W <= 0 || H <= 0 || w == 0 || h == 0)
         return;
     // Source column of each target column, computed once per draw.
-    std::vector<int> &columns = m_columns;
     columns.resize(static_cast<std::size_t>(W));
     for (int x = 0; x < W; ++x)
         columns[std::size_t(x)] = int((std::int64_t(2 * x + 1) * w) / (std::int64_t(2) * W));
     for (int y = 0; y < H; ++y) {
         const int sy = int((std::int64_t(2 * y + 1) * h) / (std::int64_t(2) * H));
-        const std::uint8_t *in = m_pixels.row(sy);
+        const std::uint8_t *in = source.row(sy);
         std::uint8_t *out = target.row(y);
         if (W == w) {
             std::memcpy(out, in, std::size_t(w) * 3);
