@@ -79,19 +79,6 @@ QImage ImageOver(WorkingBitmap &raster)
         QImage::Format_BGR888);
 }
 
-void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
-{
-    if (W <= 0 || H <= 0 || isEmpty())
-        return;
-    if (m_kind == Kind::Wmf || m_kind == Kind::Emf) {
-        QImage canvas = ImageOver(target);
-        QPainter painter(&canvas);
-        m_metafile.play(painter, QRectF(0, 0, W, H));
-        return;
-    }
-    StretchRaster(m_pixels, target, W, H, m_columns);
-}
-
 void StretchRaster(
     const WorkingBitmap &source, WorkingBitmap &target, int W, int H, std::vector<int> &columns)
 {
@@ -113,6 +100,19 @@ void StretchRaster(
         for (int x = 0; x < W; ++x)
             std::memcpy(out + 3 * x, in + 3 * columns[std::size_t(x)], 3);
     }
+}
+
+void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
+{
+    if (W <= 0 || H <= 0 || isEmpty())
+        return;
+    if (m_kind == Kind::Wmf || m_kind == Kind::Emf) {
+        QImage canvas = ImageOver(target);
+        QPainter painter(&canvas);
+        m_metafile.play(painter, QRectF(0, 0, W, H));
+        return;
+    }
+    StretchRaster(m_pixels, target, W, H, m_columns);
 }
 
 bool LoadPicture(const QString &path, Picture &picture)
