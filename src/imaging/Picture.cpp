@@ -1,12 +1,12 @@
 // A loaded picture of one of the supported kinds, and the decode into the working raster.
 #include "imaging/Picture.h"
 
+#include "base/Cancel.h"
 #include "imaging/JpegDecoder.h"
 #include "imaging/QtRasterReaders.h"
 #include "imaging/gif/GifCompose.h"
 #include "imaging/gif/GifDecoder.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -17,9 +17,6 @@
 namespace pixmaro {
 
 namespace {
-
-// The largest file Pixmaro reads into memory: far beyond any picture within the size limit.
-constexpr qint64 kMaxFileSize = qint64(2) << 30;
 
 Picture::Kind KindOf(const QString &path)
 {
@@ -39,15 +36,6 @@ Picture::Kind KindOf(const QString &path)
     if (extension == QLatin1String("ico"))
         return Picture::Kind::Icon;
     return Picture::Kind::None;
-}
-
-bool ReadWholeFile(const QString &path, QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
 }
 
 } // namespace
@@ -70,7 +58,9 @@ void Picture::reset()
 {
     m_kind = Kind::None;
     m_pixels.resize(0, 0);
-    m_metafile = metafile::Metafile();
+    m_metafile = metafile::Metafile(); // before the mapping its bytes point into
+    m_file.close();
+    m_cancel = nullptr;
 }
 
 QImage ImageOver(WorkingBitmap &raster)
@@ -102,57 +92,60 @@ void StretchRaster(
     }
 }
 
-void Picture::drawStretched(WorkingBitmap &target, int W, int H) const
+bool Picture::drawStretched(WorkingBitmap &target, int W, int H) const
 {
     if (W <= 0 || H <= 0 || isEmpty())
-        return;
+        return true;
     if (m_kind == Kind::Wmf || m_kind == Kind::Emf) {
         QImage canvas = ImageOver(target);
         QPainter painter(&canvas);
-        m_metafile.play(painter, QRectF(0, 0, W, H));
-        return;
+        return m_metafile.play(painter, QRectF(0, 0, W, H), m_cancel);
     }
     StretchRaster(m_pixels, target, W, H, m_columns);
+    return true;
 }
 
-bool LoadPicture(const QString &path, Picture &picture)
+bool LoadPicture(const QString &path, Picture &picture, const std::atomic<bool> *cancel)
 {
-    picture.m_kind = Picture::Kind::None;
+    picture.reset();
     const Picture::Kind kind = KindOf(path);
-    QByteArray bytes;
-    if (kind == Picture::Kind::None || !ReadWholeFile(path, bytes))
+    // The file is mapped, not read: each decoder touches only the bytes it needs.
+    MappedFile &file = picture.m_file;
+    if (kind == Picture::Kind::None || !file.open(path))
         return false;
-    const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
+    const std::uint8_t *data = file.data();
+    const std::size_t size = file.size();
     bool ok = false;
     switch (kind) {
     case Picture::Kind::Jpeg:
-        ok = DecodeJpeg(data, std::size_t(bytes.size()), picture.m_pixels);
+        ok = DecodeJpeg(data, size, picture.m_pixels);
         break;
     case Picture::Kind::Bitmap:
-        ok = ReadBmp(bytes, picture.m_pixels);
+        ok = ReadBmp(file.bytes(), picture.m_pixels);
         break;
     case Picture::Kind::Icon:
-        ok = ReadIcon(bytes, picture.m_pixels);
+        ok = ReadIcon(file.bytes(), picture.m_pixels);
         break;
-    case Picture::Kind::Gif: {
-        gif::GifFile file;
-        ok = gif::DecodeGif(data, std::size_t(bytes.size()), file, true);
-        if (ok)
-            gif::DrawFirstFrameOnWhite(file, picture.m_pixels);
+    case Picture::Kind::Gif:
+        ok = gif::DecodeFirstFrameOnWhite(data, size, picture.m_pixels, cancel);
         break;
-    }
     case Picture::Kind::Wmf:
     case Picture::Kind::Emf:
-        ok = metafile::Metafile::Read(bytes, picture.m_metafile);
+        // A metafile is played later, from the mapped bytes: the mapping stays open until the
+        // next load or reset.
+        ok = metafile::Metafile::Read(file.bytes(), picture.m_metafile, cancel);
+        picture.m_cancel = cancel;
         break;
     case Picture::Kind::None:
         break;
     }
-    if (!ok) {
+    if (!ok || Cancelled(cancel)) {
         picture.reset();
         return false;
     }
     picture.m_kind = kind;
+    if (!picture.drawsFromFile())
+        file.close();
     return true;
 }
 

@@ -1,12 +1,14 @@
 // A loaded picture of one of the supported kinds, and the decode into the working raster.
 #pragma once
 
+#include "base/MappedFile.h"
 #include "imaging/WorkingBitmap.h"
 #include "imaging/metafile/Metafile.h"
 
 #include <QImage>
 #include <QString>
 
+#include <atomic>
 #include <vector>
 
 namespace pixmaro {
@@ -31,8 +33,10 @@ public:
     /// Draws the picture stretched into (0, 0)-(W, H) of `target`, which is at least that large:
     /// rasters by nearest neighbour (target pixel x takes source column
     /// floor((2x + 1) × width ÷ 2W), the source pixel under the target pixel's centre; rows alike),
-    /// metafiles played at that size.
-    void drawStretched(WorkingBitmap &target, int W, int H) const;
+    /// metafiles played at that size. Returns false when a metafile's playback stopped early: the
+    /// cancel flag given to LoadPicture was set, or, drawn far larger than its nominal size, it ran
+    /// past its work budget. The picture is then partly drawn and the caller discards it.
+    bool drawStretched(WorkingBitmap &target, int W, int H) const;
 
     /// The raster of a raster kind (empty for metafiles).
     const WorkingBitmap &pixels() const { return m_pixels; }
@@ -42,19 +46,26 @@ public:
     void reset();
 
 private:
-    friend bool LoadPicture(const QString &path, Picture &picture);
+    friend bool LoadPicture(const QString &path, Picture &picture, const std::atomic<bool> *cancel);
+    // Metafiles are played from the file's bytes; rasters are decoded at load.
+    bool drawsFromFile() const { return m_kind == Kind::Wmf || m_kind == Kind::Emf; }
     friend void MoveToBitmap(WorkingBitmap &target, Picture &source);
 
     Kind m_kind = Kind::None;
     WorkingBitmap m_pixels;
     mutable std::vector<int> m_columns; // the stretch's source columns, kept for the next file
     metafile::Metafile m_metafile;
+    MappedFile m_file; // the source file, kept mapped while a metafile plays from it
+    const std::atomic<bool> *m_cancel = nullptr;
 };
 
 /// Loads the picture at `path`, choosing the decoder by its extension (jpg, jpeg, bmp, gif, wmf,
-/// emf, ico; letter case ignored). Returns false and leaves `picture` empty when the file cannot be
-/// read, has another extension, or does not hold a valid picture of that kind.
-bool LoadPicture(const QString &path, Picture &picture);
+/// emf, ico; letter case ignored). Only a regular file (after following links) is read: a FIFO,
+/// a device or a folder fails at once, without blocking. Returns false and leaves `picture` empty
+/// when the file cannot be read, has another extension, does not hold a valid picture of that
+/// kind, needs more work than a picture may (a metafile's playback budget), or when `cancel`
+/// (which may be null) is set while it loads. The picture keeps `cancel` for its playback.
+bool LoadPicture(const QString &path, Picture &picture, const std::atomic<bool> *cancel = nullptr);
 
 /// Makes `target` a raster of exactly the source's size holding the source drawn 1:1: on white for
 /// a GIF or metafile, with no fill otherwise (the raster starts black).

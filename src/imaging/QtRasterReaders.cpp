@@ -1,40 +1,31 @@
 // BMP and icon files, read with Qt's image readers after checking what Qt does not.
 #include "imaging/QtRasterReaders.h"
 
+#include "base/ByteReader.h"
+
 #include <QBuffer>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstring>
 
 namespace pixmaro {
 
 namespace {
 
-std::uint32_t U32(const QByteArray &b, qsizetype at)
-{
-    const auto *p = reinterpret_cast<const std::uint8_t *>(b.constData()) + at;
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
-}
-std::uint16_t U16(const QByteArray &b, qsizetype at)
-{
-    const auto *p = reinterpret_cast<const std::uint8_t *>(b.constData()) + at;
-    return std::uint16_t(p[0] | (p[1] << 8));
-}
-
 enum { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
 
 // Whether run-length data paints every pixel of a `width` × `height` picture. Qt leaves the
 // pixels that a delta jump or an early end skips uninitialised, so such files are refused.
 bool RunLengthCoversEverything(
-    const QByteArray &file, qsizetype at, int width, int height, bool fourBit)
+    const ByteReader &file, std::size_t at, int width, int height, bool fourBit)
 {
-    const auto *p = reinterpret_cast<const std::uint8_t *>(file.constData());
-    const qsizetype end = file.size();
+    const std::size_t end = file.size();
     int x = 0, y = 0;
     while (y < height) {
-        if (at + 2 > end)
+        if (!file.has(at, 2))
             return false;
-        const int count = p[at], value = p[at + 1];
+        const int count = file.u8At(at), value = file.u8At(at + 1);
         at += 2;
         if (count > 0) { // a run of one colour
             x += count;
@@ -56,8 +47,8 @@ bool RunLengthCoversEverything(
         case 2: // delta: skips pixels
             return false;
         default: { // literal pixels, padded to a 16-bit boundary
-            const qsizetype bytes = fourBit ? (value + 1) / 2 : value;
-            at += (bytes + 1) & ~qsizetype(1);
+            const std::size_t bytes = fourBit ? (value + 1) / 2 : value;
+            at += (bytes + 1) & ~std::size_t(1);
             x += value;
             if (x > width || at > end)
                 return false;
@@ -71,23 +62,24 @@ bool RunLengthCoversEverything(
     return true;
 }
 
-bool BmpIsComplete(const QByteArray &file)
+bool BmpIsComplete(const QByteArray &bytes)
 {
-    if (file.size() < 26 || !file.startsWith("BM"))
+    const ByteReader file(bytes);
+    if (file.size() < 26 || !bytes.startsWith("BM"))
         return false;
-    const std::uint32_t offset = U32(file, 10);
-    const std::uint32_t headerSize = U32(file, 14);
+    const std::uint32_t offset = file.u32At(10);
+    const std::uint32_t headerSize = file.u32At(14);
     std::int64_t width, height;
     unsigned bits, compression = kRgb;
     if (headerSize == 12) {
-        width = U16(file, 18);
-        height = U16(file, 20);
-        bits = U16(file, 24);
-    } else if (headerSize >= 40 && file.size() >= 14 + 40) {
-        width = std::int32_t(U32(file, 18));
-        height = std::int32_t(U32(file, 22));
-        bits = U16(file, 28);
-        compression = U32(file, 30);
+        width = file.u16At(18);
+        height = file.u16At(20);
+        bits = file.u16At(24);
+    } else if (headerSize >= 40 && file.has(0, 14 + 40)) {
+        width = file.i32At(18);
+        height = file.i32At(22);
+        bits = file.u16At(28);
+        compression = file.u32At(30);
     } else {
         return false;
     }
@@ -105,7 +97,7 @@ bool BmpIsComplete(const QByteArray &file)
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return false;
     const std::int64_t stride = ((width * bits + 31) / 32) * 4;
-    return offset + stride * height <= file.size();
+    return offset + stride * height <= std::int64_t(file.size());
 }
 
 QImage ReadWithQt(const QByteArray &file, const char *format, int index = -1)
@@ -126,16 +118,23 @@ bool ImageToBitmap(const QImage &image, WorkingBitmap &out, bool blendOverBlack)
 {
     if (image.isNull() || !SizeAllowed(image.width(), image.height()))
         return false;
-    const QImage argb = image.convertToFormat(
-        image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    out.resizeToOverwrite(argb.width(), argb.height());
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+    const bool alpha = image.hasAlphaChannel();
+    const QImage::Format format = alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    out.resizeToOverwrite(image.width(), image.height());
+    // Converted a band of rows at a time: a whole 32-bit copy of a large 8-bit picture would
+    // need four times its memory.
+    constexpr int kBand = 256;
+    QImage argb;
+    for (int y = 0; y < image.height(); ++y) {
+        if (y % kBand == 0)
+            argb = image.copy(0, y, image.width(), std::min(kBand, image.height() - y))
+                       .convertToFormat(format);
+        const auto *in = reinterpret_cast<const QRgb *>(argb.constScanLine(y % kBand));
         std::uint8_t *row = out.row(y);
-        for (int x = 0; x < argb.width(); ++x) {
+        for (int x = 0; x < image.width(); ++x) {
             const QRgb c = in[x];
             unsigned r = qRed(c), g = qGreen(c), b = qBlue(c);
-            if (blendOverBlack && argb.hasAlphaChannel()) {
+            if (blendOverBlack && alpha) {
                 const unsigned a = qAlpha(c);
                 r = (r * a + 127) / 255;
                 g = (g * a + 127) / 255;
@@ -156,21 +155,23 @@ bool ReadBmp(const QByteArray &file, WorkingBitmap &out)
     return ImageToBitmap(ReadWithQt(file, "bmp"), out, false);
 }
 
-bool ReadIcon(const QByteArray &file, WorkingBitmap &out)
+bool ReadIcon(const QByteArray &bytes, WorkingBitmap &out)
 {
     // Icon directory: reserved 0, type 1, count, then 16-byte entries.
-    if (file.size() < 6 || U16(file, 0) != 0 || U16(file, 2) != 1)
+    const ByteReader file(bytes);
+    if (file.size() < 6 || file.u16At(0) != 0 || file.u16At(2) != 1)
         return false;
-    const int count = U16(file, 4);
-    if (count == 0 || file.size() < 6 + 16 * qsizetype(count))
+    const int count = file.u16At(4);
+    if (count == 0 || !file.has(6, 16 * std::size_t(count)))
         return false;
     int best = -1;
     std::int64_t bestArea = -1;
     for (int i = 0; i < count; ++i) {
-        const auto *e = reinterpret_cast<const std::uint8_t *>(file.constData()) + 6 + 16 * i;
-        const int w = e[0] ? e[0] : 256, h = e[1] ? e[1] : 256;
-        const std::uint32_t size = U32(file, 6 + 16 * i + 8), offset = U32(file, 6 + 16 * i + 12);
-        if (std::uint64_t(offset) + size > std::uint64_t(file.size()))
+        const std::size_t entry = 6 + 16 * std::size_t(i);
+        const int w = file.u8At(entry) ? file.u8At(entry) : 256;
+        const int h = file.u8At(entry + 1) ? file.u8At(entry + 1) : 256;
+        const std::uint32_t size = file.u32At(entry + 8), offset = file.u32At(entry + 12);
+        if (!file.has(offset, size))
             continue;
         if (std::int64_t(w) * h > bestArea) {
             bestArea = std::int64_t(w) * h;
@@ -179,7 +180,7 @@ bool ReadIcon(const QByteArray &file, WorkingBitmap &out)
     }
     if (best < 0)
         return false;
-    return ImageToBitmap(ReadWithQt(file, "ico", best), out, true);
+    return ImageToBitmap(ReadWithQt(bytes, "ico", best), out, true);
 }
 
 } // namespace pixmaro

@@ -121,6 +121,40 @@ TEST(Lzw, MinimumCodeSizeOneAndCorruptCodes)
     EXPECT_EQ(
         LzwDecode(data.data(), data.size(), 1, 100), (std::vector<std::uint8_t> { 1, 0, 1, 0, 1 }));
 
+    // A flood of clear codes that produces nothing ends the decode.
+    bits = 0;
+    n = 0;
+    std::vector<std::uint8_t> clears;
+    for (int i = 0; i < 40; ++i) {
+        put(4, 3);
+        if (n >= 24) {
+            for (; n >= 8; n -= 8, bits >>= 8)
+                clears.push_back(std::uint8_t(bits));
+        }
+    }
+    put(1, 3);
+    put(1, 3);
+    for (; n > 0; n -= 8, bits >>= 8)
+        clears.push_back(std::uint8_t(bits));
+    EXPECT_TRUE(LzwDecode(clears.data(), clears.size(), 2, 100).empty());
+
+    // But encoders that keep codes short clear after every few indexes, even after each one.
+    bits = 0;
+    n = 0;
+    std::vector<std::uint8_t> frequent;
+    std::vector<std::uint8_t> expected;
+    for (int i = 0; i < 200; ++i) {
+        put(4, 3);
+        put(i % 4, 3);
+        expected.push_back(std::uint8_t(i % 4));
+        for (; n >= 8; n -= 8, bits >>= 8)
+            frequent.push_back(std::uint8_t(bits));
+    }
+    put(5, 3);
+    for (; n > 0; n -= 8, bits >>= 8)
+        frequent.push_back(std::uint8_t(bits));
+    EXPECT_EQ(LzwDecode(frequent.data(), frequent.size(), 2, 1000), expected);
+
     // A code beyond the table ends the decode, keeping what came before.
     bits = 0;
     n = 0;
@@ -233,6 +267,39 @@ TEST(GifDecoder, FramesAreClippedAndAnimationsComposeWithDisposal)
     EXPECT_EQ(shown[1].pixel(1, 1), qRgb(0, 255, 0));
 }
 
+TEST(GifDecoder, RestorePreviousBringsBackWhatTheFrameCovered)
+{
+    FrameSpec base;
+    base.width = 3;
+    base.height = 2;
+    base.indexes.assign(6, 0); // red, kept
+    base.disposal = 1;
+    FrameSpec over;
+    over.left = 1;
+    over.width = 2;
+    over.height = 1;
+    over.indexes = { 1, 1 }; // green, then restored
+    over.disposal = 3;
+    FrameSpec last;
+    last.top = 1;
+    last.width = 1;
+    last.height = 1;
+    last.indexes = { 2 }; // blue
+    GifFile file;
+    ASSERT_TRUE(Decode(BuildGif(3, 2, kFour, { base, over, last }), file));
+    std::vector<QImage> shown;
+    ComposeFrames(file, [&](const QImage &screen, int) {
+        shown.push_back(screen);
+        return true;
+    });
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[1].pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(shown[2].pixel(1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown[2].pixel(2, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown[2].pixel(0, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(shown[0].pixel(0, 1), qRgb(255, 0, 0)); // a screen handed out is never changed later
+}
+
 TEST(GifDecoder, HostileFilesNeverCrash)
 {
     FrameSpec frame;
@@ -273,6 +340,110 @@ TEST(GifDecoder, HostileFilesNeverCrash)
             DrawFirstFrameOnWhite(any, out);
         }
     }
+}
+
+TEST(GifDecoder, DecodingStraightOntoTheScreenMatchesDrawingTheDecodedFrame)
+{
+    // Interlaced, clipped by the screen, transparent, with a local table; then damaged.
+    FrameSpec frame;
+    frame.left = 3;
+    frame.top = 2;
+    frame.width = 9;
+    frame.height = 11;
+    frame.interlaced = true;
+    frame.transparent = 2;
+    frame.local = kFour;
+    for (int i = 0; i < 99; ++i)
+        frame.indexes.push_back(std::uint8_t((i * 7 / 5) % 4));
+    const QByteArray good = BuildGif(8, 9, { { 9, 9, 9 }, { 8, 8, 8 } }, { frame });
+    std::mt19937 random(3);
+    for (int round = 0; round < 1500; ++round) {
+        QByteArray bytes = good;
+        if (round > 0) {
+            for (int k = 0; k < 3; ++k)
+                bytes[qsizetype(random() % std::uint32_t(bytes.size()))] = char(random());
+            if (round % 3 == 0)
+                bytes.truncate(qsizetype(random() % std::uint32_t(bytes.size())));
+        }
+        GifFile file;
+        const bool decoded = Decode(bytes, file, true);
+        WorkingBitmap direct;
+        const bool streamed
+            = DecodeFirstFrameOnWhite(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                std::size_t(bytes.size()), direct);
+        ASSERT_EQ(streamed, decoded) << round;
+        ASSERT_TRUE(decoded || round > 0);
+        if (!decoded)
+            continue;
+        WorkingBitmap drawn;
+        DrawFirstFrameOnWhite(file, drawn);
+        ASSERT_TRUE(test::SamePixels(direct, drawn)) << round;
+    }
+}
+
+TEST(GifDecoder, FilesThatClaimMoreThanAPictureMayHoldAreUnreadable)
+{
+    const std::vector<std::uint8_t> empty = LzwEncode(nullptr, 0, 2);
+    const auto frame = [&](int w, int h, int minCodeSize = 2) {
+        FrameSpec f;
+        f.width = w;
+        f.height = h;
+        f.minCodeSize = minCodeSize;
+        f.rawData = empty.empty() ? std::vector<std::uint8_t> { 4 } : empty;
+        return f;
+    };
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        // 65,535 × 65,535 is beyond the 2^28 pixels a picture may have, whatever the screen.
+        { "huge frame", BuildGif(16, 16, kFour, { frame(65535, 65535) }) },
+        { "code size 0", BuildGif(16, 16, kFour, { frame(4, 4, 0) }) },
+        { "code size 9", BuildGif(16, 16, kFour, { frame(4, 4, 9) }) },
+        { "code size 12", BuildGif(16, 16, kFour, { frame(4, 4, 12) }) },
+        // Two full-screen frames of a 16,384 × 16,384 screen hold 2^29 pixels.
+        { "frames beyond the limit",
+            BuildGif(16384, 16384, kFour, { frame(16384, 16384), frame(16384, 16384) }) },
+    };
+    for (const Case &c : cases) {
+        GifFile file;
+        EXPECT_FALSE(Decode(c.bytes, file)) << c.what;
+        EXPECT_TRUE(file.frames.empty()) << c.what;
+    }
+    // The first frame alone is within the limits; code size 1 is read as browsers read it.
+    GifFile file;
+    EXPECT_TRUE(Decode(cases[4].bytes, file, true));
+    FrameSpec one = frame(2, 1, 1);
+    one.rawData.clear();
+    one.indexes = { 1, 0 };
+    one.rawData = { 0xC6, 0x00 }; // clear (2), 1, 0, end (3), each 2 bits wide
+    ASSERT_TRUE(Decode(BuildGif(2, 1, kFour, { one }), file));
+    EXPECT_EQ(file.frames[0].indexes, (std::vector<std::uint8_t> { 1, 0 }));
+}
+
+TEST(GifDecoder, DecodesOnlyTheRowsOnTheScreenUnlessCancelled)
+{
+    // A frame far larger than its 4 × 3 screen, whose data is a flood of clear codes after the
+    // first visible rows: only the visible rows are decoded.
+    FrameSpec big;
+    big.width = 16000;
+    big.height = 16000;
+    std::vector<std::uint8_t> rows(16000 * 3, 1);
+    big.rawData = LzwEncode(rows.data(), rows.size(), 2);
+    GifFile file;
+    ASSERT_TRUE(Decode(BuildGif(4, 3, kFour, { big }), file));
+    EXPECT_EQ(file.frames[0].indexes, std::vector<std::uint8_t>(12, 1));
+    EXPECT_TRUE(file.frames[0].paintedColumns.empty());
+
+    // A set cancel flag ends any decode.
+    const QByteArray bytes = BuildGif(4, 3, kFour, { big });
+    const std::atomic<bool> cancel { true };
+    WorkingBitmap out;
+    EXPECT_FALSE(DecodeGif(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+        std::size_t(bytes.size()), file, true, &cancel));
+    EXPECT_FALSE(DecodeFirstFrameOnWhite(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+        std::size_t(bytes.size()), out, &cancel));
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <atomic>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -241,6 +243,120 @@ TEST(MetafilePlayer, HostileFilesNeverCrash)
         ASSERT_TRUE(Metafile::Read(bytes, m));
         Played(m, 10, 10);
     }
+}
+
+// Text records: a font of `pixels` height selected as object 1, then `count` EXTTEXTOUTW records.
+void AddText(EmfBuilder &emf, int pixels, int count)
+{
+    std::initializer_list<int> font
+        = { 1, -pixels, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 };
+    emf.record(82, font);
+    emf.record(37, { 1 });
+    for (int i = 0; i < count; ++i)
+        emf.record(84,
+            { 0, 0, 59, 29, 1, 0, 0, 5, 5, 8, 76, 0, 0, 0, 0, 0, 0, 0x00570057, 0x00570057,
+                0x00570057, 0x00570057 });
+}
+
+TEST(MetafileReader, PlaybackThatWouldTakeTooLongFailsToLoad)
+{
+    // Each case is a small file that asks for seconds or minutes of painting.
+    struct Case {
+        const char *what;
+        int size;
+        std::function<void(EmfBuilder &)> records;
+    };
+    const auto fills = [](int side, int count, int brushStyle, int recordType) {
+        return [=](EmfBuilder &emf) {
+            emf.record(39, { 1, brushStyle, 0x0000FF, 4 });
+            emf.record(37, { 1 });
+            for (int i = 0; i < count; ++i)
+                emf.record(recordType, { 0, 0, side, side });
+        };
+    };
+    const Case cases[] = {
+        { "full-frame fills", 16384, fills(16384, 1000, 0, 43) },
+        { "ellipses", 4096, fills(4096, 200, 0, 42) },
+        { "hatched fills", 4096, fills(4096, 40, 2, 43) },
+        { "thin lines", 4096,
+            [](EmfBuilder &emf) {
+                for (int i = 0; i < 20000; ++i) {
+                    emf.record(27, { 0, 0 });
+                    emf.record(54, { 4096, 4096 });
+                }
+            } },
+        { "large glyphs", 1024, [](EmfBuilder &emf) { AddText(emf, 400, 1000); } },
+    };
+    for (const Case &c : cases) {
+        EmfBuilder emf(c.size, c.size);
+        c.records(emf);
+        Metafile m;
+        EXPECT_FALSE(Metafile::Read(emf.finish(), m)) << c.what;
+        EXPECT_EQ(m.width(), 0) << c.what;
+    }
+    // The same records in a number a picture may reasonably hold still load.
+    const Case fine[] = {
+        { "fills", 1024, fills(1024, 100, 0, 43) },
+        { "hatched fills", 256, fills(256, 100, 2, 43) },
+        { "text", 200, [](EmfBuilder &emf) { AddText(emf, 12, 1000); } },
+    };
+    for (const Case &c : fine) {
+        EmfBuilder emf(c.size, c.size);
+        c.records(emf);
+        Metafile m;
+        EXPECT_TRUE(Metafile::Read(emf.finish(), m)) << c.what;
+    }
+}
+
+TEST(MetafileReader, WmfPlaybackHasTheSameBudget)
+{
+    QByteArray b;
+    const auto word = [&](int v) {
+        b.append(char(v & 0xFF));
+        b.append(char((v >> 8) & 0xFF));
+    };
+    // Placeable header: a 16384 × 16384 box at 96 units per inch.
+    word(0xCDD7);
+    word(0x9AC6);
+    for (int v : { 0, 0, 0, 16384, 16384, 96, 0, 0, 0 })
+        word(v);
+    for (int v : { 1, 9, 0x300, 0, 0, 0, 0, 0, 0 })
+        word(v);
+    const auto record = [&](int function, std::initializer_list<int> params) {
+        word(3 + int(params.size()));
+        word(0);
+        word(function);
+        for (int v : params)
+            word(v);
+    };
+    record(0x020C, { 16384, 16384 });
+    for (int i = 0; i < 200; ++i)
+        record(0x041B, { 16384, 16384, 0, 0 });
+    record(0x0000, {});
+    Metafile m;
+    EXPECT_FALSE(Metafile::Read(b, m));
+}
+
+TEST(MetafilePlayer, ACancelFlagStopsLoadingAndPlaying)
+{
+    const QByteArray bytes = RecordEmf(Noise(8, 8, 4));
+    std::atomic<bool> cancel { true };
+    Metafile m;
+    EXPECT_FALSE(Metafile::Read(bytes, m, &cancel));
+    cancel = false;
+    ASSERT_TRUE(Metafile::Read(bytes, m, &cancel));
+    cancel = true;
+    WorkingBitmap out;
+    out.resize(8, 8);
+    out.fill(255, 255, 255);
+    QImage canvas = ImageOver(out);
+    QPainter painter(&canvas);
+    EXPECT_FALSE(m.play(painter, QRectF(0, 0, 8, 8), &cancel));
+    painter.end();
+    EXPECT_EQ(At(out, 3, 3), (Px { 255, 255, 255 })); // nothing painted
+    cancel = false;
+    QPainter again(&canvas);
+    EXPECT_TRUE(m.play(again, QRectF(0, 0, 8, 8), &cancel));
 }
 
 } // namespace

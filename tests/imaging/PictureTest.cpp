@@ -6,9 +6,15 @@
 #include "support/Rasters.h"
 #include "support/TempFiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <utility>
 
 namespace pixmaro {
 namespace {
@@ -43,6 +49,62 @@ TEST(LoadPicture, ChoosesTheDecoderByExtensionIgnoringCase)
     }
     EXPECT_FALSE(LoadPicture(dir.filePath("missing.jpg"), picture));
     EXPECT_FALSE(LoadPicture(test::WriteFile(dir.filePath("empty.bmp"), ""), picture));
+}
+
+TEST(LoadPicture, OnlyRegularFilesAreReadAndAFifoNeverBlocks)
+{
+    QTemporaryDir dir;
+    Picture picture;
+    const QString gif = test::WriteFile(dir.filePath("real.gif"), kTransparentGif);
+    ASSERT_TRUE(QFile::link(gif, dir.filePath("link.gif")));
+    EXPECT_TRUE(LoadPicture(dir.filePath("link.gif"), picture));
+    EXPECT_EQ(picture.width(), 2);
+
+    // Before, a FIFO blocked the run until someone wrote to it, and /dev/zero was read without
+    // end; each now fails at once, as a file that cannot be opened.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo.jpg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("fifo.jpg"), dir.filePath("fifo-link.gif")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath("zero.gif")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/urandom"), dir.filePath("random.emf")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("folder.bmp")));
+    for (const char *name :
+        { "fifo.jpg", "fifo-link.gif", "zero.gif", "random.emf", "folder.bmp" }) {
+        EXPECT_FALSE(LoadPicture(dir.filePath(name), picture)) << name;
+        EXPECT_TRUE(picture.isEmpty()) << name;
+    }
+}
+
+TEST(LoadPicture, AHugeSparseFileIsNotReadIntoMemory)
+{
+    QTemporaryDir dir;
+    // A valid 2 × 1 GIF followed by almost 2 GB of nothing (a sparse file costs no disk).
+    QFile file(dir.filePath("sparse.gif"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kTransparentGif);
+    ASSERT_TRUE(file.resize(2000000000));
+    file.close();
+    rusage before {};
+    getrusage(RUSAGE_SELF, &before);
+    Picture picture;
+    EXPECT_TRUE(LoadPicture(file.fileName(), picture));
+    rusage after {};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024); // kilobytes
+}
+
+TEST(LoadPicture, ASetCancelFlagFailsTheLoad)
+{
+    QTemporaryDir dir;
+    WorkingBitmap raster;
+    raster.resize(3, 2);
+    const std::atomic<bool> cancel { true };
+    Picture picture;
+    for (const auto &[name, bytes] : { std::pair { "c.gif", kTransparentGif },
+             std::pair { "c.emf", metafile::RecordEmf(raster) } }) {
+        const QString path = test::WriteFile(dir.filePath(name), bytes);
+        EXPECT_FALSE(LoadPicture(path, picture, &cancel)) << name;
+        EXPECT_TRUE(LoadPicture(path, picture)) << name;
+    }
 }
 
 TEST(DecodeToBitmap, TransparentGifAndMetafilesComeOutOnWhite)

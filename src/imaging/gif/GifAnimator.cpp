@@ -215,11 +215,9 @@ bool GifAnimator::compose(int index)
         for (int x = 0; x < frame.width; ++x) {
             const std::size_t i = std::size_t(y) * std::size_t(frame.width) + std::size_t(x);
             const int colour = frame.indexes[i];
-            if (!frame.isPainted(i) || colour == frame.transparentIndex)
+            if (!frame.isPainted(x, y) || colour == frame.transparentIndex)
                 continue;
-            Rgb c { std::uint8_t(colour), std::uint8_t(colour), std::uint8_t(colour) };
-            if (!table.empty())
-                c = std::size_t(colour) < table.size() ? table[std::size_t(colour)] : Rgb {};
+            const Rgb c = ColorOf(table, colour);
             line[frame.left + x] = qRgb(c.red, c.green, c.blue);
         }
     }

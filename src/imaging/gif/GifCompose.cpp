@@ -1,17 +1,12 @@
 // Drawing a GIF's frames: the first frame for the runs, every frame composed for an animation.
 #include "imaging/gif/GifCompose.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pixmaro::gif {
 
 namespace {
-
-// Without any colour table the indexes are drawn as grey levels.
-Rgb ColorOf(const ColorTable &table, int index)
-{
-    if (table.empty())
-        return { std::uint8_t(index), std::uint8_t(index), std::uint8_t(index) };
-    return std::size_t(index) < table.size() ? table[std::size_t(index)] : Rgb {};
-}
 
 template <typename Put> void DrawFrame(const GifFile &file, const Frame &frame, Put put)
 {
@@ -20,7 +15,7 @@ template <typename Put> void DrawFrame(const GifFile &file, const Frame &frame, 
         for (int x = 0; x < frame.width; ++x) {
             const std::size_t i = std::size_t(y) * std::size_t(frame.width) + std::size_t(x);
             const int index = frame.indexes[i];
-            if (!frame.isPainted(i) || index == frame.transparentIndex)
+            if (!frame.isPainted(x, y) || index == frame.transparentIndex)
                 continue;
             put(frame.left + x, frame.top + y, ColorOf(table, index));
         }
@@ -49,19 +44,27 @@ void ComposeFrames(
     QImage screen(file.screenWidth, file.screenHeight, QImage::Format_ARGB32);
     screen.fill(Qt::transparent);
     for (const Frame &frame : file.frames) {
+        // Only the frame's own area changes, so only that area is kept for "restore previous".
+        const QRect area(frame.left, frame.top, frame.width, frame.height);
         const QImage before
-            = frame.disposal == Disposal::RestorePrevious ? screen.copy() : QImage();
+            = frame.disposal == Disposal::RestorePrevious ? screen.copy(area) : QImage();
+        // One detach per frame (the previous screen may still be shared with `show`'s caller),
+        // then plain stores.
+        auto *bits = reinterpret_cast<QRgb *>(screen.bits());
+        const qsizetype stride = screen.bytesPerLine() / qsizetype(sizeof(QRgb));
         DrawFrame(file, frame,
-            [&](int x, int y, Rgb c) { screen.setPixel(x, y, qRgb(c.red, c.green, c.blue)); });
+            [&](int x, int y, Rgb c) { bits[y * stride + x] = qRgb(c.red, c.green, c.blue); });
         if (!show(screen, frame.delayCentiseconds * 10))
             return;
         if (frame.disposal == Disposal::RestoreBackground) {
-            for (int y = frame.top; y < frame.top + frame.height; ++y) {
-                for (int x = frame.left; x < frame.left + frame.width; ++x)
-                    screen.setPixel(x, y, qRgba(0, 0, 0, 0));
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                QRgb *row = reinterpret_cast<QRgb *>(screen.scanLine(y));
+                std::fill(row + area.left(), row + area.left() + area.width(), qRgba(0, 0, 0, 0));
             }
-        } else if (frame.disposal == Disposal::RestorePrevious) {
-            screen = before;
+        } else if (frame.disposal == Disposal::RestorePrevious && !area.isEmpty()) {
+            for (int y = 0; y < area.height(); ++y)
+                std::memcpy(reinterpret_cast<QRgb *>(screen.scanLine(area.top() + y)) + area.left(),
+                    before.constScanLine(y), std::size_t(area.width()) * sizeof(QRgb));
         }
     }
 }

@@ -1,67 +1,95 @@
 // Reading GIF files (87a and 89a): header, colour tables, extensions and LZW image data.
 #include "imaging/gif/GifDecoder.h"
 
-#include "imaging/WorkingBitmap.h"
+#include "base/ByteReader.h"
+#include "base/Cancel.h"
 #include "imaging/gif/Lzw.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace pixmaro::gif {
 
 namespace {
 
-class Reader {
+constexpr int kExtension = 0x21;
+constexpr int kImage = 0x2C;
+constexpr int kGraphicControl = 0xF9;
+
+// The work spent on one file, and the cancel flag that ends it early.
+struct Budget {
+    const std::atomic<bool> *cancel = nullptr;
+    std::uint64_t work = 0;
+
+    bool spend(std::uint64_t units)
+    {
+        work += units;
+        return work <= kMaxGifWork && !Cancelled(cancel);
+    }
+};
+
+// The data sub-blocks of one image or extension, read as one stream of bytes.
+class SubBlocks {
 public:
-    Reader(const std::uint8_t *data, std::size_t size)
-        : m_data(data)
-        , m_size(size)
+    SubBlocks(ByteReader &in, Budget &budget)
+        : m_in(in)
+        , m_budget(budget)
     {
     }
-    bool has(std::size_t n) const { return m_size - m_at >= n; }
-    std::uint8_t byte() { return m_data[m_at++]; }
-    int u16()
-    {
-        const int v = m_data[m_at] | (m_data[m_at + 1] << 8);
-        m_at += 2;
-        return v;
-    }
-    const std::uint8_t *here() const { return m_data + m_at; }
-    void skip(std::size_t n) { m_at += n; }
 
-    bool readColors(int count, ColorTable &table)
+    // The next byte, or -1 at the terminator or the end of the data.
+    int next()
     {
-        if (!has(std::size_t(count) * 3))
-            return false;
-        table.resize(std::size_t(count));
-        for (Rgb &c : table) {
-            c.red = byte();
-            c.green = byte();
-            c.blue = byte();
+        while (m_left == 0) {
+            if (m_done || !m_in.has(1)) {
+                m_done = true;
+                return -1;
+            }
+            m_left = m_in.u8();
+            m_budget.work += m_left + 1;
+            if (m_left == 0) {
+                m_done = true;
+                m_terminated = true;
+                return -1;
+            }
         }
-        return true;
+        if (!m_in.has(1)) {
+            m_done = true;
+            return -1;
+        }
+        --m_left;
+        return m_in.u8();
     }
 
-    // Joins data sub-blocks up to the terminator; false when the data ends first.
-    bool subBlocks(std::vector<std::uint8_t> *joined)
+    // Passes over the rest, up to and including the terminator. False when the data ends first
+    // or the file's work runs out.
+    bool skipRest()
     {
-        while (has(1)) {
-            const std::size_t length = byte();
-            if (length == 0)
+        while (!m_done) {
+            if (m_left > 0) {
+                const std::size_t take = std::min(m_left, m_in.remaining());
+                m_in.skip(take);
+                if (take < m_left)
+                    return false;
+                m_left = 0;
+            }
+            if (!m_in.has(1))
+                return false;
+            m_left = m_in.u8();
+            if (m_left == 0)
                 return true;
-            const std::size_t take = std::min(length, m_size - m_at);
-            if (joined)
-                joined->insert(joined->end(), here(), here() + take);
-            skip(take);
-            if (take < length)
+            if (!m_budget.spend(m_left + 1))
                 return false;
         }
-        return false;
+        return m_terminated;
     }
 
 private:
-    const std::uint8_t *m_data;
-    std::size_t m_size;
-    std::size_t m_at = 0;
+    ByteReader &m_in;
+    Budget &m_budget;
+    std::size_t m_left = 0;
+    bool m_done = false;
+    bool m_terminated = false;
 };
 
 // Row of the image for the n-th row of interlaced data: every 8th row from 0, every 8th from
@@ -87,113 +115,232 @@ struct Control {
     Disposal disposal = Disposal::None;
 };
 
-// Reads one image descriptor and its data into `frame`, clipped to the screen. Returns false
-// when the descriptor itself is cut off.
-bool ReadImage(Reader &in, const GifFile &file, const Control &control, Frame &frame)
+bool ReadColors(ByteReader &in, int count, ColorTable &table)
 {
-    if (!in.has(9))
+    const std::uint8_t *bytes = in.bytes(std::size_t(count) * 3);
+    if (!bytes)
         return false;
-    const int left = in.u16(), top = in.u16(), width = in.u16(), height = in.u16();
-    const int flags = in.byte();
-    if (flags & 0x80) {
-        if (!in.readColors(2 << (flags & 7), frame.localColors))
-            return false;
-    }
-    frame.interlaced = (flags & 0x40) != 0;
-    frame.transparentIndex = control.transparentIndex;
-    frame.delayCentiseconds = control.delay;
-    frame.disposal = control.disposal;
-
-    frame.left = std::min(left, file.screenWidth);
-    frame.top = std::min(top, file.screenHeight);
-    frame.width = std::max(0, std::min(left + width, file.screenWidth) - frame.left);
-    frame.height = std::max(0, std::min(top + height, file.screenHeight) - frame.top);
-
-    if (!in.has(1))
-        return false;
-    const int minCodeSize = in.byte();
-    std::vector<std::uint8_t> data;
-    in.subBlocks(&data);
-
-    const std::size_t total = std::size_t(width) * std::size_t(height);
-    const std::vector<std::uint8_t> pixels
-        = LzwDecode(data.data(), data.size(), minCodeSize, total);
-
-    frame.indexes.assign(std::size_t(frame.width) * std::size_t(frame.height), 0);
-    if (pixels.size() < total)
-        frame.painted.assign(frame.indexes.size(), 0);
-    if (frame.width == 0 || frame.height == 0)
-        return true;
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const int dataRow = int(i / std::size_t(width));
-        const int column = int(i % std::size_t(width));
-        const int row = frame.interlaced ? InterlacedRow(dataRow, height) : dataRow;
-        const int x = left + column - frame.left, y = top + row - frame.top;
-        if (x < 0 || y < 0 || x >= frame.width || y >= frame.height)
-            continue;
-        const std::size_t at = std::size_t(y) * std::size_t(frame.width) + std::size_t(x);
-        frame.indexes[at] = pixels[i];
-        if (!frame.painted.empty())
-            frame.painted[at] = 1;
-    }
+    table.resize(std::size_t(count));
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = { bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2] };
     return true;
 }
 
-} // namespace
-
-bool DecodeGif(const std::uint8_t *data, std::size_t size, GifFile &file, bool firstFrameOnly)
+// Reads the signature and logical screen; false when there is no screen to draw on.
+bool ReadScreen(ByteReader &in, GifFile &file)
 {
-    file = GifFile();
-    Reader in(data, size);
     if (!in.has(13))
         return false;
-    const std::uint8_t *signature = in.here();
+    const std::uint8_t *signature = in.bytes(6);
     if (signature[0] != 'G' || signature[1] != 'I' || signature[2] != 'F' || signature[3] != '8'
         || (signature[4] != '7' && signature[4] != '9') || signature[5] != 'a')
         return false;
-    in.skip(6);
     file.screenWidth = in.u16();
     file.screenHeight = in.u16();
-    const int flags = in.byte();
-    file.backgroundIndex = in.byte();
+    const int flags = in.u8();
+    file.backgroundIndex = in.u8();
     in.skip(1); // pixel aspect ratio
     if (file.screenWidth == 0 || file.screenHeight == 0
         || !SizeAllowed(file.screenWidth, file.screenHeight))
         return false;
-    if ((flags & 0x80) && !in.readColors(2 << (flags & 7), file.globalColors))
-        return false;
+    return !(flags & 0x80) || ReadColors(in, 2 << (flags & 7), file.globalColors);
+}
 
-    Control control;
+// Reads blocks up to the next image descriptor, keeping what a graphic control extension says.
+// False at the trailer, at damage, or when the data or the file's work runs out.
+bool NextImage(ByteReader &in, Control &control, Budget &budget)
+{
     while (in.has(1)) {
-        const int introducer = in.byte();
-        if (introducer == 0x3B) // trailer
-            break;
-        if (introducer == 0x21) {
-            if (!in.has(1))
-                break;
-            const int label = in.byte();
-            if (label == 0xF9 && in.has(6) && in.here()[0] >= 4) {
-                const std::uint8_t *block = in.here() + 1;
-                const int disposal = (block[0] >> 2) & 7;
-                control.disposal = disposal <= 3 ? Disposal(disposal) : Disposal::None;
-                control.delay = block[1] | (block[2] << 8);
-                control.transparentIndex = (block[0] & 1) ? block[3] : -1;
-            }
-            if (!in.subBlocks(nullptr))
-                break;
-            continue;
+        const int introducer = in.u8();
+        if (introducer != kExtension)
+            return introducer == kImage; // the trailer, or damage: nothing more to read
+        if (!in.has(1))
+            return false;
+        const int label = in.u8();
+        if (label == kGraphicControl && in.has(6) && in.u8At(in.position()) >= 4) {
+            const std::size_t at = in.position() + 1;
+            const int packed = in.u8At(at);
+            const int disposal = (packed >> 2) & 7;
+            control.disposal = disposal <= 3 ? Disposal(disposal) : Disposal::None;
+            control.delay = in.u16At(at + 1);
+            control.transparentIndex = (packed & 1) ? in.u8At(at + 3) : -1;
         }
-        if (introducer != 0x2C)
-            break; // not a block a GIF may hold: the rest is damaged
-        Frame frame;
-        if (!ReadImage(in, file, control, frame))
+        if (!SubBlocks(in, budget).skipRest())
+            return false;
+    }
+    return false;
+}
+
+struct Descriptor {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool interlaced = false;
+    ColorTable localColors;
+    int minCodeSize = 0;
+};
+
+enum class ImageRead { Ok, CutOff, Unreadable };
+
+// Reads an image descriptor, its colour table and its LZW code size. An image larger than a
+// picture may be, or a code size no encoder writes, makes the file unreadable.
+ImageRead ReadDescriptor(ByteReader &in, Descriptor &d)
+{
+    if (!in.has(9))
+        return ImageRead::CutOff;
+    d.left = in.u16();
+    d.top = in.u16();
+    d.width = in.u16();
+    d.height = in.u16();
+    const int flags = in.u8();
+    if ((flags & 0x80) && !ReadColors(in, 2 << (flags & 7), d.localColors))
+        return ImageRead::CutOff;
+    d.interlaced = (flags & 0x40) != 0;
+    if (!in.has(1))
+        return ImageRead::CutOff;
+    d.minCodeSize = in.u8();
+    if (d.minCodeSize < 1 || d.minCodeSize > 8 || !SizeAllowed(d.width, d.height))
+        return ImageRead::Unreadable;
+    return ImageRead::Ok;
+}
+
+// The part of an image that shows on the screen: its top-left corner and size there.
+struct Visible {
+    int left, top, width, height;
+};
+
+Visible VisiblePart(const Descriptor &d, int screenWidth, int screenHeight)
+{
+    Visible v;
+    v.left = std::min(d.left, screenWidth);
+    v.top = std::min(d.top, screenHeight);
+    v.width = std::max(0, std::min(d.left + d.width, screenWidth) - v.left);
+    v.height = std::max(0, std::min(d.top + d.height, screenHeight) - v.top);
+    return v;
+}
+
+// Decodes an image's data row by row, handing each visible row to `row(y, indexes, count)`
+// (`count` leading pixels given, the rest cut off by the screen's right edge or by the end of
+// the data). Decoding stops once every visible row has been given: the data beyond can only
+// paint outside the screen. The reader is left after the image's data.
+template <typename Row>
+bool DecodeRows(
+    ByteReader &in, const Descriptor &d, const Visible &visible, Budget &budget, Row row)
+{
+    SubBlocks blocks(in, budget);
+    if (visible.width > 0 && visible.height > 0) {
+        LzwDecoder decoder(d.minCodeSize);
+        std::vector<std::uint8_t> indexes(std::size_t(d.width));
+        int rowsLeft = visible.height;
+        for (int n = 0; n < d.height && rowsLeft > 0; ++n) {
+            if (!budget.spend(std::uint64_t(d.width)))
+                return false;
+            const int y = d.interlaced ? InterlacedRow(n, d.height) : n;
+            const std::size_t got
+                = decoder.decode(indexes.data(), indexes.size(), [&] { return blocks.next(); });
+            if (y < visible.height) {
+                row(y, indexes.data(), int(std::min<std::size_t>(got, std::size_t(visible.width))));
+                --rowsLeft;
+            }
+            if (got < indexes.size())
+                break;
+        }
+    }
+    blocks.skipRest(); // data cut short simply ends the file after this image
+    return budget.spend(0);
+}
+
+} // namespace
+
+bool DecodeGif(const std::uint8_t *data, std::size_t size, GifFile &file, bool firstFrameOnly,
+    const std::atomic<bool> *cancel)
+{
+    file = GifFile();
+    ByteReader in(data, size);
+    Budget budget { cancel };
+    if (!ReadScreen(in, file)) {
+        file = GifFile();
+        return false;
+    }
+    Control control;
+    std::uint64_t held = 0;
+    while (NextImage(in, control, budget)) {
+        Descriptor d;
+        const ImageRead read = ReadDescriptor(in, d);
+        if (read == ImageRead::CutOff)
             break;
+        const Visible visible = VisiblePart(d, file.screenWidth, file.screenHeight);
+        held += std::uint64_t(visible.width) * std::uint64_t(visible.height);
+        if (read == ImageRead::Unreadable || held > std::uint64_t(kMaxPixels)) {
+            file = GifFile();
+            return false;
+        }
+        Frame frame;
+        frame.left = visible.left;
+        frame.top = visible.top;
+        frame.width = visible.width;
+        frame.height = visible.height;
+        frame.localColors = std::move(d.localColors);
+        frame.interlaced = d.interlaced;
+        frame.transparentIndex = control.transparentIndex;
+        frame.delayCentiseconds = control.delay;
+        frame.disposal = control.disposal;
+        frame.indexes.assign(std::size_t(frame.width) * std::size_t(frame.height), 0);
+        frame.paintedColumns.assign(std::size_t(frame.height), 0);
+        const bool decoded = DecodeRows(
+            in, d, visible, budget, [&](int y, const std::uint8_t *indexes, int count) {
+                std::memcpy(frame.indexes.data() + std::size_t(y) * std::size_t(frame.width),
+                    indexes, std::size_t(count));
+                frame.paintedColumns[std::size_t(y)] = count;
+            });
+        if (!decoded) {
+            file = GifFile();
+            return false;
+        }
+        if (std::all_of(frame.paintedColumns.begin(), frame.paintedColumns.end(),
+                [&](int count) { return count == frame.width; }))
+            frame.paintedColumns.clear();
         file.frames.push_back(std::move(frame));
         control = Control();
         if (firstFrameOnly)
             break;
     }
-    return !file.frames.empty();
+    if (file.frames.empty()) {
+        file = GifFile();
+        return false;
+    }
+    return true;
+}
+
+bool DecodeFirstFrameOnWhite(
+    const std::uint8_t *data, std::size_t size, WorkingBitmap &out, const std::atomic<bool> *cancel)
+{
+    ByteReader in(data, size);
+    Budget budget { cancel };
+    GifFile file;
+    Control control;
+    Descriptor d;
+    if (!ReadScreen(in, file) || !NextImage(in, control, budget)
+        || ReadDescriptor(in, d) != ImageRead::Ok)
+        return false;
+    out.resizeToOverwrite(file.screenWidth, file.screenHeight);
+    out.fill(255, 255, 255);
+
+    // Each index's colour, blue-green-red as the raster stores it.
+    const ColorTable &table = d.localColors.empty() ? file.globalColors : d.localColors;
+    std::uint8_t colors[256][3];
+    for (int i = 0; i < 256; ++i) {
+        const Rgb c = ColorOf(table, i);
+        colors[i][0] = c.blue;
+        colors[i][1] = c.green;
+        colors[i][2] = c.red;
+    }
+    const Visible visible = VisiblePart(d, file.screenWidth, file.screenHeight);
+    return DecodeRows(in, d, visible, budget, [&](int y, const std::uint8_t *indexes, int count) {
+        std::uint8_t *p = out.row(visible.top + y) + 3 * std::size_t(visible.left);
+        for (int x = 0; x < count; ++x, p += 3) {
+            if (indexes[x] != control.transparentIndex)
+                std::memcpy(p, colors[indexes[x]], 3);
+        }
+    });
 }
 
 } // namespace pixmaro::gif

@@ -1,6 +1,7 @@
 // Writing GIF files, and the colour-map optimisation done before writing.
 #include "imaging/gif/GifWriter.h"
 
+#include "base/ByteWriter.h"
 #include "imaging/gif/Lzw.h"
 
 #include <algorithm>
@@ -112,31 +113,32 @@ void AppendSubBlocks(QByteArray &out, const std::vector<std::uint8_t> &data)
 
 QByteArray EncodeGif87a(const GifFile &file)
 {
-    QByteArray b("GIF87a");
-    const auto u16 = [&](int v) {
-        b.append(char(v & 0xFF));
-        b.append(char((v >> 8) & 0xFF));
-    };
+    ByteWriter out(QByteArray("GIF87a"));
     const int bits = BitsFor(file.globalColors.size());
-    u16(file.screenWidth);
-    u16(file.screenHeight);
-    b.append(char(0x80 | ((bits - 1) << 4) | 0x08 | (bits - 1)));
-    b.append('\0'); // background colour index
-    b.append('\0'); // pixel aspect ratio
+    out.u16(unsigned(file.screenWidth));
+    out.u16(unsigned(file.screenHeight));
+    out.u8(0x80 | ((bits - 1) << 4) | 0x08 | (bits - 1));
+    out.u8(0); // background colour index
+    out.u8(0); // pixel aspect ratio
     for (std::size_t i = 0; i < (std::size_t(1) << bits); ++i) {
         const Rgb c = i < file.globalColors.size() ? file.globalColors[i] : Rgb {};
-        b.append(char(c.red)).append(char(c.green)).append(char(c.blue));
+        out.u8(c.red);
+        out.u8(c.green);
+        out.u8(c.blue);
     }
+    QByteArray b = out.take();
     if (!file.frames.empty()) {
         const Frame &frame = file.frames.front();
-        b.append(',');
-        u16(0);
-        u16(0);
-        u16(frame.width);
-        u16(frame.height);
-        b.append('\0'); // no local table, not interlaced
+        ByteWriter descriptor;
+        descriptor.u8(',');
+        descriptor.u16(0);
+        descriptor.u16(0);
+        descriptor.u16(unsigned(frame.width));
+        descriptor.u16(unsigned(frame.height));
+        descriptor.u8(0); // no local table, not interlaced
         const int codeSize = std::max(2, bits);
-        b.append(char(codeSize));
+        descriptor.u8(unsigned(codeSize));
+        b += descriptor.bytes();
         const std::vector<std::uint8_t> data
             = LzwEncode(frame.indexes.data(), frame.indexes.size(), codeSize);
         AppendSubBlocks(b, data);

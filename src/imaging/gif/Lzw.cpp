@@ -2,9 +2,71 @@
 #include "imaging/gif/Lzw.h"
 
 #include <algorithm>
-#include <array>
 
 namespace pixmaro::gif {
+
+LzwDecoder::LzwDecoder(int minCodeSize)
+    : m_minCodeSize(minCodeSize)
+    , m_clearCode(1 << minCodeSize)
+    , m_codeSize(minCodeSize + 1)
+    , m_next(m_clearCode + 2)
+{
+    for (int i = 0; i < m_clearCode; ++i)
+        m_suffix[std::size_t(i)] = std::uint8_t(i);
+}
+
+bool LzwDecoder::step(int code, std::uint8_t *out, std::size_t &n)
+{
+    if (code == m_clearCode) {
+        m_codeSize = m_minCodeSize + 1;
+        m_next = m_clearCode + 2;
+        m_previous = -1;
+        // Some encoders clear every few codes to keep the codes short, but never twice without
+        // an index between: a stream of clears that produces nothing would only burn time.
+        return ++m_clears <= 16 + m_produced;
+    }
+    if (code == m_clearCode + 1)
+        return false; // the end code
+    if (m_previous < 0) {
+        if (code >= m_clearCode)
+            return false; // the first code after a clear must be a single index
+        m_first = std::uint8_t(code);
+        out[n++] = m_first;
+        ++m_produced;
+        m_previous = code;
+        return true;
+    }
+
+    int depth = 0;
+    int walk = code;
+    if (code == m_next && m_next < kMaxLzwCodes) {
+        // The string being defined: the previous string and its own first index.
+        m_stack[std::size_t(depth++)] = m_first;
+        walk = m_previous;
+    } else if (code >= m_next) {
+        return false; // corrupt data: a code the table does not hold
+    }
+    while (walk >= m_clearCode) {
+        m_stack[std::size_t(depth++)] = m_suffix[std::size_t(walk)];
+        walk = m_prefix[std::size_t(walk)];
+    }
+    m_stack[std::size_t(depth++)] = std::uint8_t(walk);
+    m_first = std::uint8_t(walk);
+    m_pending = depth;
+    m_produced += std::uint64_t(depth);
+
+    if (m_next < kMaxLzwCodes) {
+        m_prefix[std::size_t(m_next)] = std::uint16_t(m_previous);
+        m_suffix[std::size_t(m_next)] = m_first;
+        ++m_next;
+        // Wider codes once the table reaches the next power of two (with a minimum code size
+        // of 1 the table starts there, and grows at 8, as browsers read such files).
+        if ((m_next & ((1 << m_codeSize) - 1)) == 0 && m_codeSize < kMaxLzwBits)
+            ++m_codeSize;
+    }
+    m_previous = code;
+    return true;
+}
 
 std::vector<std::uint8_t> LzwDecode(
     const std::uint8_t *data, std::size_t size, int minCodeSize, std::size_t maxPixels)
@@ -12,81 +74,14 @@ std::vector<std::uint8_t> LzwDecode(
     std::vector<std::uint8_t> out;
     if (minCodeSize < 1 || minCodeSize > 8)
         return out;
-    out.reserve(std::min<std::size_t>(maxPixels, size * 4 + 1024));
-
-    const int clearCode = 1 << minCodeSize;
-    const int endCode = clearCode + 1;
-    std::array<std::uint16_t, kMaxLzwCodes> prefix {};
-    std::array<std::uint8_t, kMaxLzwCodes> suffix {};
-    std::array<std::uint8_t, kMaxLzwCodes> stack {};
-    for (int i = 0; i < clearCode; ++i)
-        suffix[i] = std::uint8_t(i);
-
-    int codeSize = minCodeSize + 1;
-    int next = clearCode + 2;
-    int previous = -1;
-    std::uint8_t first = 0; // first index of the previous code's string
-
-    std::uint32_t bits = 0;
-    int bitCount = 0;
+    LzwDecoder decoder(minCodeSize);
     std::size_t at = 0;
-    while (out.size() < maxPixels) {
-        while (bitCount < codeSize && at < size) {
-            bits |= std::uint32_t(data[at++]) << bitCount;
-            bitCount += 8;
-        }
-        if (bitCount < codeSize)
-            break; // the data ran out
-        const int code = int(bits & ((1u << codeSize) - 1));
-        bits >>= codeSize;
-        bitCount -= codeSize;
-
-        if (code == clearCode) {
-            codeSize = minCodeSize + 1;
-            next = clearCode + 2;
-            previous = -1;
-            continue;
-        }
-        if (code == endCode)
-            break;
-        if (previous < 0) {
-            if (code >= clearCode)
-                break; // the first code after a clear must be a single index
-            first = std::uint8_t(code);
-            out.push_back(first);
-            previous = code;
-            continue;
-        }
-
-        int depth = 0;
-        int walk = code;
-        if (code == next && next < kMaxLzwCodes) {
-            // The string being defined: the previous string and its own first index.
-            stack[depth++] = first;
-            walk = previous;
-        } else if (code >= next) {
-            break; // corrupt data: a code the table does not hold
-        }
-        while (walk >= clearCode) {
-            stack[depth++] = suffix[walk];
-            walk = prefix[walk];
-        }
-        stack[depth++] = std::uint8_t(walk);
-        first = std::uint8_t(walk);
-        const std::size_t room = maxPixels - out.size();
-        for (int i = depth - 1; i >= 0 && std::size_t(depth - 1 - i) < room; --i)
-            out.push_back(stack[i]);
-
-        if (next < kMaxLzwCodes) {
-            prefix[next] = std::uint16_t(previous);
-            suffix[next] = first;
-            ++next;
-            // Wider codes once the table reaches the next power of two (with a minimum code size
-            // of 1 the table starts there, and grows at 8, as browsers read such files).
-            if ((next & ((1 << codeSize) - 1)) == 0 && codeSize < kMaxLzwBits)
-                ++codeSize;
-        }
-        previous = code;
+    const auto next = [&]() -> int { return at < size ? data[at++] : -1; };
+    while (out.size() < maxPixels && !decoder.ended()) {
+        const std::size_t chunk = std::min<std::size_t>(maxPixels - out.size(), 65536);
+        const std::size_t before = out.size();
+        out.resize(before + chunk);
+        out.resize(before + decoder.decode(out.data() + before, chunk, next));
     }
     return out;
 }

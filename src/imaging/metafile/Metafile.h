@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QSize>
 
+#include <atomic>
+
 class QPainter;
 
 namespace pixmaro::metafile {
@@ -20,9 +22,14 @@ int MulDiv(int a, int b, int c);
 /// A metafile held in memory. The format is taken from the content, not the file name.
 class Metafile {
 public:
-    /// Reads the header. Returns false for data that is no metafile, a nominal size of 0 or
-    /// beyond the size limit.
-    static bool Read(const QByteArray &bytes, Metafile &out);
+    /// Reads the header and weighs the records: they are played without painting, at the
+    /// nominal size, and their cost counted. Returns false for data that is no metafile, a
+    /// nominal size of 0 or beyond the size limit, records that cost more than a playback may
+    /// (kMaxPlaybackWork), or when `cancel` (may be null) is set meanwhile. The metafile refers
+    /// to `bytes` without copying them when they are raw data (a mapped file): they must then
+    /// outlive it.
+    static bool Read(
+        const QByteArray &bytes, Metafile &out, const std::atomic<bool> *cancel = nullptr);
 
     Format format() const { return m_format; }
     /// The nominal size in pixels at 96 dots per inch: from an EMF's frame (0.01 mm), a placeable
@@ -32,11 +39,19 @@ public:
     const QByteArray &bytes() const { return m_bytes; }
 
     /// Plays the records into `target` (in the painter's coordinates), scaled so that the picture's
-    /// frame fills it. Unknown records are skipped; a malformed record ends the playback. Text is
-    /// drawn only when a QGuiApplication exists (it needs the fonts).
-    void play(QPainter &painter, const QRectF &target) const;
+    /// frame fills it. Unknown records are skipped; a malformed record ends the playback, and so
+    /// do the work budget and `cancel` (may be null). Text is drawn only when a QGuiApplication
+    /// exists (it needs the fonts). Returns false when the budget or `cancel` stopped it: the
+    /// picture is then only partly drawn. (At the nominal size a metafile that Read accepted
+    /// always fits its budget; drawn much larger, it may not.)
+    bool play(
+        QPainter &painter, const QRectF &target, const std::atomic<bool> *cancel = nullptr) const;
 
 private:
+    // Plays onto `painter`, or only weighs the records when it is null; false when the playback
+    // went over its budget.
+    bool run(QPainter *painter, const QRectF &target, const std::atomic<bool> *cancel) const;
+
     Format m_format = Format::Emf;
     QByteArray m_bytes;
     int m_width = 0;

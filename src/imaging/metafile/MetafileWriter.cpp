@@ -1,7 +1,10 @@
 // Recording a raster as a metafile: an enhanced metafile, or a placeable Windows metafile.
 #include "imaging/metafile/MetafileWriter.h"
 
+#include "base/ByteWriter.h"
+#include "imaging/metafile/EmfRecords.h"
 #include "imaging/metafile/Metafile.h"
+#include "imaging/metafile/WmfRecords.h"
 
 #include <algorithm>
 
@@ -9,30 +12,8 @@ namespace pixmaro::metafile {
 
 namespace {
 
-class Bytes {
-public:
-    QByteArray data;
-    void u8(int v) { data.append(char(v & 0xFF)); }
-    void u16(int v)
-    {
-        u8(v);
-        u8(v >> 8);
-    }
-    void u32(std::uint32_t v)
-    {
-        u16(int(v & 0xFFFF));
-        u16(int(v >> 16));
-    }
-    void i32(int v) { u32(std::uint32_t(v)); }
-    void setU32(qsizetype at, std::uint32_t v)
-    {
-        for (int i = 0; i < 4; ++i)
-            data[at + i] = char((v >> (8 * i)) & 0xFF);
-    }
-};
-
 // BITMAPINFOHEADER of a bottom-up 24-bit DIB, then its rows (the raster's rows reversed).
-void AppendDib(Bytes &out, const WorkingBitmap &raster)
+void AppendDib(ByteWriter &out, const WorkingBitmap &raster)
 {
     out.u32(40);
     out.i32(raster.width());
@@ -46,7 +27,7 @@ void AppendDib(Bytes &out, const WorkingBitmap &raster)
     out.u32(0);
     out.u32(0);
     for (int y = raster.height() - 1; y >= 0; --y)
-        out.data.append(reinterpret_cast<const char *>(raster.row(y)), qsizetype(raster.stride()));
+        out.append(raster.row(y), raster.stride());
 }
 
 const char16_t kDescription[]
@@ -64,10 +45,10 @@ QByteArray RecordEmf(const WorkingBitmap &raster)
 {
     const int w = raster.width(), h = raster.height();
     const bool drawn = w > 0 && h > 0;
-    Bytes out;
+    ByteWriter out;
     // EMR_HEADER with the pixel-format and micrometre extensions, then the description.
     const int headerSize = 108 + kDescriptionChars * 2;
-    out.u32(1);
+    out.u32(EmrHeader);
     out.u32(std::uint32_t(headerSize));
     out.i32(0);
     out.i32(0);
@@ -77,7 +58,7 @@ QByteArray RecordEmf(const WorkingBitmap &raster)
     out.i32(0);
     out.i32(FrameHundredthsMm(w));
     out.i32(FrameHundredthsMm(h));
-    out.u32(0x464D4520); // " EMF"
+    out.u32(kEmfSignature);
     out.u32(0x10000);
     out.u32(0); // total size, set below
     out.u32(drawn ? 3 : 2);
@@ -101,7 +82,7 @@ QByteArray RecordEmf(const WorkingBitmap &raster)
     if (drawn) {
         // EMR_STRETCHDIBITS drawing the whole raster 1:1.
         const std::uint32_t bits = std::uint32_t(raster.byteCount());
-        out.u32(81);
+        out.u32(EmrStretchDiBits);
         out.u32(80 + 40 + bits);
         out.i32(0);
         out.i32(0);
@@ -124,23 +105,23 @@ QByteArray RecordEmf(const WorkingBitmap &raster)
         AppendDib(out, raster);
     }
 
-    out.u32(14); // EMR_EOF
+    out.u32(EmrEof);
     out.u32(20);
     out.u32(0);
     out.u32(16);
     out.u32(20);
-    out.setU32(48, std::uint32_t(out.data.size()));
-    return out.data;
+    out.setU32At(48, std::uint32_t(out.size()));
+    return out.take();
 }
 
 QByteArray RecordWmf(const WorkingBitmap &raster)
 {
     const int w = raster.width(), h = raster.height();
-    Bytes out;
+    ByteWriter out;
     // Placeable header: key, handle, bounding box, units per inch, reserved, checksum.
     const int box[4]
         = { 0, 0, MulDiv(FrameHundredthsMm(w), 96, 2540), MulDiv(FrameHundredthsMm(h), 96, 2540) };
-    out.u32(0x9AC6CDD7);
+    out.u32(kPlaceableKey);
     out.u16(0);
     for (int v : box)
         out.u16(v);
@@ -148,10 +129,10 @@ QByteArray RecordWmf(const WorkingBitmap &raster)
     out.u32(0);
     int checksum = 0;
     for (int i = 0; i < 10; ++i)
-        checksum ^= std::uint8_t(out.data[2 * i]) | (std::uint8_t(out.data[2 * i + 1]) << 8);
+        checksum ^= std::uint8_t(out.bytes()[2 * i]) | (std::uint8_t(out.bytes()[2 * i + 1]) << 8);
     out.u16(checksum);
 
-    Bytes records;
+    ByteWriter records;
     std::uint32_t largest = 3;
     const auto record = [&](int function, std::initializer_list<int> words) {
         records.u32(std::uint32_t(3 + words.size()));
@@ -160,26 +141,26 @@ QByteArray RecordWmf(const WorkingBitmap &raster)
             records.u16(v);
         largest = std::max<std::uint32_t>(largest, std::uint32_t(3 + words.size()));
     };
-    record(0x020B, { 0, 0 }); // SETWINDOWORG y, x
-    record(0x020C, { h, w }); // SETWINDOWEXT y, x
+    record(MetaSetWindowOrg, { 0, 0 }); // y, x
+    record(MetaSetWindowExt, { h, w }); // y, x
     if (w > 0 && h > 0) {
-        Bytes dib;
+        ByteWriter dib;
         AppendDib(dib, raster);
-        const std::uint32_t words = std::uint32_t((28 + dib.data.size() + 1) / 2);
-        records.u32(words); // META_STRETCHDIB
-        records.u16(0x0F43);
+        const std::uint32_t words = std::uint32_t((28 + dib.size() + 1) / 2);
+        records.u32(words);
+        records.u16(MetaStretchDib);
         records.u32(0x00CC0020);
         records.u16(0); // DIB_RGB_COLORS
         for (int v : { h, w, 0, 0, h, w, 0, 0 }) // source h, w, y, x; destination h, w, y, x
             records.u16(v);
-        records.data += dib.data;
-        if (dib.data.size() % 2)
+        records.append(dib.bytes());
+        if (dib.size() % 2)
             records.u8(0);
         largest = std::max(largest, words);
     }
-    record(0x0000, {}); // META_EOF
+    record(MetaEof, {});
 
-    const std::uint32_t totalWords = std::uint32_t(9 + records.data.size() / 2);
+    const std::uint32_t totalWords = std::uint32_t(9 + records.size() / 2);
     out.u16(1); // in memory
     out.u16(9);
     out.u16(0x0300);
@@ -187,8 +168,8 @@ QByteArray RecordWmf(const WorkingBitmap &raster)
     out.u16(0); // objects
     out.u32(largest);
     out.u16(0);
-    out.data += records.data;
-    return out.data;
+    out.append(records.bytes());
+    return out.take();
 }
 
 } // namespace pixmaro::metafile
