@@ -73,20 +73,12 @@ void CrossFadePicture::setPicTo(const FadePicture &picture)
 
 void CrossFadePicture::setColorFrom(FadeColor color)
 {
-    color &= 0xFFFFFF;
-    if (color == m_colorFrom)
-        return;
-    m_colorFrom = color;
-    Reset();
+    setAndReset(m_colorFrom, color & 0xFFFFFF);
 }
 
 void CrossFadePicture::setColorTo(FadeColor color)
 {
-    color &= 0xFFFFFF;
-    if (color == m_colorTo)
-        return;
-    m_colorTo = color;
-    Reset();
+    setAndReset(m_colorTo, color & 0xFFFFFF);
 }
 
 void CrossFadePicture::setDisolvRate(int rate)
@@ -103,10 +95,7 @@ void CrossFadePicture::setBlendRate(int rate)
 
 void CrossFadePicture::setStretchToFit(bool stretch)
 {
-    if (stretch == m_stretchToFit)
-        return;
-    m_stretchToFit = stretch;
-    Reset();
+    setAndReset(m_stretchToFit, stretch);
 }
 
 FadeScene CrossFadePicture::scene() const
@@ -150,6 +139,13 @@ void CrossFadePicture::render()
         resize(rendered);
         m_inReset = false;
     }
+}
+
+void CrossFadePicture::keepStartPicture()
+{
+    std::lock_guard lock(m_mutex);
+    StartBuffer.copyFrom(DisplayBuffer);
+    m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
 }
 
 void CrossFadePicture::Reset()
@@ -271,11 +267,7 @@ void CrossFadePicture::serviceWorker()
         Q_EMIT OnBegin(this);
         if (!alive)
             return;
-        {
-            std::lock_guard lock(m_mutex);
-            StartBuffer.copyFrom(DisplayBuffer);
-            m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
-        }
+        keepStartPicture();
         break;
     case Request::PrepareReverse:
         for (ReverseView view :
@@ -285,11 +277,7 @@ void CrossFadePicture::serviceWorker()
             if (!alive)
                 return;
         }
-        {
-            std::lock_guard lock(m_mutex);
-            StartBuffer.copyFrom(DisplayBuffer);
-            m_passSize = QSize(DisplayBuffer.width(), DisplayBuffer.height());
-        }
+        keepStartPicture();
         break;
     case Request::Repaint:
         // Paints now when the control is visible; a hidden control has nothing to wait for.

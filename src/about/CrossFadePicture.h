@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <mutex>
 #include <thread>
+#include <type_traits>
 
 namespace pixmaro {
 
@@ -115,6 +116,15 @@ private:
     // and once more, as a change of each picture would.
     enum class ReverseView { None, FromExchanged, Exchanged };
 
+    // Stores `value` in `field` and resets the control, unless the field holds it already.
+    template <class T> void setAndReset(T &field, std::type_identity_t<T> value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Reset();
+    }
+
     // The settings a pass copies when it starts, so changes during the pass never reach it.
     struct PassSettings {
         int blendRate = 32;
@@ -128,6 +138,9 @@ private:
     PassSettings currentSettings() const;
     FadeScene scene() const;
     void render();
+    // A pass starts from what the control shows now: copies it to the start raster and keeps its
+    // size.
+    void keepStartPicture();
     // Start the reverse pass: a blend or a dissolve back to the start picture.
     void StartUnBlend();
     void StartUnDissolve();

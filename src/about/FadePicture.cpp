@@ -9,9 +9,6 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include <cstring>
-#include <vector>
-
 namespace pixmaro {
 
 int FadePicture::width() const
@@ -112,27 +109,6 @@ bool FadePicture::load(const QString &path)
         m_kind = Kind::Raster;
         return true;
     }
-    }
-}
-
-void StretchRaster(const WorkingBitmap &source, WorkingBitmap &target, int W, int H)
-{
-    const int w = source.width(), h = source.height();
-    if (W <= 0 || H <= 0 || w == 0 || h == 0)
-        return;
-    std::vector<int> columns(static_cast<std::size_t>(W));
-    for (int x = 0; x < W; ++x)
-        columns[std::size_t(x)] = int((std::int64_t(2 * x + 1) * w) / (std::int64_t(2) * W));
-    for (int y = 0; y < H; ++y) {
-        const int sy = int((std::int64_t(2 * y + 1) * h) / (std::int64_t(2) * H));
-        const std::uint8_t *in = source.row(sy);
-        std::uint8_t *out = target.row(y);
-        if (W == w) {
-            std::memcpy(out, in, std::size_t(w) * 3);
-            continue;
-        }
-        for (int x = 0; x < W; ++x)
-            std::memcpy(out + 3 * x, in + 3 * columns[std::size_t(x)], 3);
     }
 }
 

@@ -59,8 +59,4 @@ private:
     std::shared_ptr<const Picture> m_metafile; // Metafile
 };
 
-/// Draws `source` stretched over (0, 0)-(W, H) of `target` by nearest neighbour: target pixel x
-/// takes source column floor((2x + 1) × width ÷ 2W), rows alike.
-void StretchRaster(const WorkingBitmap &source, WorkingBitmap &target, int W, int H);
-
 } // namespace pixmaro

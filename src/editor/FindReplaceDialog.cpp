@@ -14,6 +14,25 @@
 
 namespace pixmaro {
 
+namespace {
+
+// A text field named `name` with its caption in row `row` of `fields`; the caption's "&" marks the
+// key that reaches the field, and the caption without it is the field's accessible name.
+QLineEdit *AddField(
+    QGridLayout *fields, int row, const char *name, const QString &caption, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    auto *label = new QLabel(caption, parent);
+    label->setBuddy(edit);
+    edit->setAccessibleName(QString(caption).remove(u'&'));
+    fields->addWidget(label, row, 0);
+    fields->addWidget(edit, row, 1);
+    return edit;
+}
+
+} // namespace
+
 FindReplaceDialog::FindReplaceDialog(Kind kind, QWidget *parent)
     : QDialog(parent)
     , m_kind(kind)
@@ -24,22 +43,9 @@ FindReplaceDialog::FindReplaceDialog(Kind kind, QWidget *parent)
     setModal(false);
 
     auto *fields = new QGridLayout;
-    eFind = new QLineEdit(this);
-    eFind->setObjectName("eFind");
-    auto *lFind = new QLabel(QStringLiteral("Fi&nd what:"), this);
-    lFind->setBuddy(eFind);
-    eFind->setAccessibleName(QStringLiteral("Find what:"));
-    fields->addWidget(lFind, 0, 0);
-    fields->addWidget(eFind, 0, 1);
-    if (replacing) {
-        eReplace = new QLineEdit(this);
-        eReplace->setObjectName("eReplace");
-        auto *lReplace = new QLabel(QStringLiteral("Re&place with:"), this);
-        lReplace->setBuddy(eReplace);
-        eReplace->setAccessibleName(QStringLiteral("Replace with:"));
-        fields->addWidget(lReplace, 1, 0);
-        fields->addWidget(eReplace, 1, 1);
-    }
+    eFind = AddField(fields, 0, "eFind", QStringLiteral("Fi&nd what:"), this);
+    if (replacing)
+        eReplace = AddField(fields, 1, "eReplace", QStringLiteral("Re&place with:"), this);
 
     cbWholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);
     cbWholeWord->setObjectName("cbWholeWord");

@@ -76,6 +76,13 @@ private:
     void setControls(const HtmlOptions &options);
     void applyLayout();
 
+    // The two link sides: links to the original images, and the thumbnails' own sources.
+    enum class Side { Originals, Thumbs };
+    // One side of `o`, with this dialog's prefixes and that side's folder.
+    LinkSide sideOf(HtmlOptions &o, Side side);
+    // A mode chosen on one side: its address follows the mode, then any warning is shown.
+    void linkModeChosen(Side side);
+
     void bOKClick();
     void cbHREFClick(bool checked);
     void cbUseTableClick(bool checked);

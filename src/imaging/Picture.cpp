@@ -70,6 +70,29 @@ QImage ImageOver(WorkingBitmap &raster)
         QImage::Format_BGR888);
 }
 
+void StretchRaster(
+    const WorkingBitmap &source, WorkingBitmap &target, int W, int H, std::vector<int> &columns)
+{
+    const int w = source.width(), h = source.height();
+    if (W <= 0 || H <= 0 || w == 0 || h == 0)
+        return;
+    // Source column of each target column, computed once per draw.
+    columns.resize(static_cast<std::size_t>(W));
+    for (int x = 0; x < W; ++x)
+        columns[std::size_t(x)] = NearestSourceIndex(x, w, W);
+    for (int y = 0; y < H; ++y) {
+        const int sy = NearestSourceIndex(y, h, H); // the rows RowsReadByResizeFast names
+        const std::uint8_t *in = source.row(sy);
+        std::uint8_t *out = target.row(y);
+        if (W == w) {
+            std::memcpy(out, in, std::size_t(w) * 3);
+            continue;
+        }
+        for (int x = 0; x < W; ++x)
+            std::memcpy(out + 3 * x, in + 3 * columns[std::size_t(x)], 3);
+    }
+}
+
 bool Picture::drawStretched(WorkingBitmap &target, int W, int H) const
 {
     if (W <= 0 || H <= 0 || isEmpty())
@@ -79,25 +102,7 @@ bool Picture::drawStretched(WorkingBitmap &target, int W, int H) const
         QPainter painter(&canvas);
         return m_metafile.play(painter, QRectF(0, 0, W, H), m_cancel);
     }
-    const int w = m_pixels.width(), h = m_pixels.height();
-    if (w == 0 || h == 0)
-        return true;
-    // Source column of each target column, computed once per draw.
-    std::vector<int> &columns = m_columns;
-    columns.resize(static_cast<std::size_t>(W));
-    for (int x = 0; x < W; ++x)
-        columns[std::size_t(x)] = NearestSourceIndex(x, w, W);
-    for (int y = 0; y < H; ++y) {
-        const int sy = NearestSourceIndex(y, h, H);
-        const std::uint8_t *in = m_pixels.row(sy);
-        std::uint8_t *out = target.row(y);
-        if (W == w) {
-            std::memcpy(out, in, std::size_t(w) * 3);
-            continue;
-        }
-        for (int x = 0; x < W; ++x)
-            std::memcpy(out + 3 * x, in + 3 * columns[std::size_t(x)], 3);
-    }
+    StretchRaster(m_pixels, target, W, H, m_columns);
     return true;
 }
 

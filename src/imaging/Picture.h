@@ -80,6 +80,18 @@ void DecodeToBitmap(WorkingBitmap &target, const WorkingBitmap &source);
 /// the picture is empty afterwards and keeps the target's former memory for its next load.
 void MoveToBitmap(WorkingBitmap &target, Picture &source);
 
+/// Draws `source` stretched over (0, 0)-(W, H) of `target`, which is at least that large, by
+/// nearest neighbour: target pixel x takes source column floor((2x + 1) × width ÷ 2W), rows alike.
+/// `columns` is working memory, kept by the caller so a run of draws allocates once.
+void StretchRaster(
+    const WorkingBitmap &source, WorkingBitmap &target, int W, int H, std::vector<int> &columns);
+/// As above, with working memory of its own.
+inline void StretchRaster(const WorkingBitmap &source, WorkingBitmap &target, int W, int H)
+{
+    std::vector<int> columns;
+    StretchRaster(source, target, W, H, columns);
+}
+
 /// A QImage that paints straight into `raster`'s memory (24-bit, blue-green-red).
 QImage ImageOver(WorkingBitmap &raster);
 

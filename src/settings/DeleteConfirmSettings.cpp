@@ -23,16 +23,6 @@ std::span<const SettingKey<DeleteConfirmSettings>> DeleteConfirmSettings::Keys()
     return kKeys;
 }
 
-DeleteConfirmSettings DeleteConfirmSettings::Load(const IniFile &ini)
-{
-    DeleteConfirmSettings s;
-    LoadKeys(Keys(), ini, s);
-    return s;
-}
-
-void DeleteConfirmSettings::save(IniFile &ini) const
-{
-    SaveKeys(Keys(), *this, ini);
-}
+template struct KeyedSettings<DeleteConfirmSettings>;
 
 } // namespace pixmaro

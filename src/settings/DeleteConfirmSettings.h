@@ -11,16 +11,17 @@ namespace pixmaro {
 /// The words "RecycleBin" is stored as: off, on.
 inline constexpr const char *kRecycleBinWords[] = { "No", "Yes" };
 
-struct DeleteConfirmSettings {
+struct DeleteConfirmSettings : KeyedSettings<DeleteConfirmSettings> {
     bool RecycleBin; // "Delete to Recycle Bin"
 
     DeleteConfirmSettings();
 
     static std::span<const SettingKey<DeleteConfirmSettings>> Keys();
 
-    /// Exactly "Yes" turns the recycle bin on; any other text turns it off.
-    static DeleteConfirmSettings Load(const IniFile &ini);
-    void save(IniFile &ini) const;
+    // Load (from KeyedSettings): exactly "Yes" turns the recycle bin on; any other text turns it
+    // off.
 };
+
+extern template struct KeyedSettings<DeleteConfirmSettings>;
 
 } // namespace pixmaro

@@ -71,16 +71,6 @@ std::span<const SettingKey<HtmlOptions>> HtmlOptions::Keys()
     return kKeys;
 }
 
-HtmlOptions HtmlOptions::Load(const IniFile &ini)
-{
-    HtmlOptions o;
-    LoadKeys(Keys(), ini, o);
-    return o;
-}
-
-void HtmlOptions::save(IniFile &ini) const
-{
-    SaveKeys(Keys(), *this, ini);
-}
+template struct KeyedSettings<HtmlOptions>;
 
 } // namespace pixmaro

@@ -28,7 +28,7 @@ constexpr int kGrey160 = 10526880;
 /// Every option of the gallery. Text fields keep the characters typed; a writer converts them to
 /// numbers when it needs them. Radio-group indexes may be -1 (no item selected). A new record
 /// holds the factory defaults of Keys().
-struct HtmlOptions {
+struct HtmlOptions : KeyedSettings<HtmlOptions> {
     bool LinkOriginal;
     int OriginalLinkOpt; // a LinkMode
     int ThumbLinkOpt; // a LinkMode
@@ -73,11 +73,10 @@ struct HtmlOptions {
 
     /// Every stored option with its key and default, in written order.
     static std::span<const SettingKey<HtmlOptions>> Keys();
-
-    /// Reads every stored option; a missing or malformed key gives its default.
-    static HtmlOptions Load(const IniFile &ini);
-    /// Writes every stored option, section by section in the dialog's order.
-    void save(IniFile &ini) const;
+    // Load and save come from KeyedSettings: a missing or malformed key reads as its default, and
+    // the options are written section by section in the dialog's order.
 };
+
+extern template struct KeyedSettings<HtmlOptions>;
 
 } // namespace pixmaro

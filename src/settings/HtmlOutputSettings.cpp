@@ -23,16 +23,6 @@ std::span<const SettingKey<HtmlOutputSettings>> HtmlOutputSettings::Keys()
     return kKeys;
 }
 
-HtmlOutputSettings HtmlOutputSettings::Load(const IniFile &ini)
-{
-    HtmlOutputSettings s;
-    LoadKeys(Keys(), ini, s);
-    return s;
-}
-
-void HtmlOutputSettings::save(IniFile &ini) const
-{
-    SaveKeys(Keys(), *this, ini);
-}
+template struct KeyedSettings<HtmlOutputSettings>;
 
 } // namespace pixmaro

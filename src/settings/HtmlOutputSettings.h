@@ -10,15 +10,14 @@
 
 namespace pixmaro {
 
-struct HtmlOutputSettings {
+struct HtmlOutputSettings : KeyedSettings<HtmlOutputSettings> {
     QString htmlName; // the file name field
 
     HtmlOutputSettings();
 
     static std::span<const SettingKey<HtmlOutputSettings>> Keys();
-
-    static HtmlOutputSettings Load(const IniFile &ini);
-    void save(IniFile &ini) const;
 };
+
+extern template struct KeyedSettings<HtmlOutputSettings>;
 
 } // namespace pixmaro

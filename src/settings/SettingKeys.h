@@ -195,6 +195,28 @@ void SaveKeys(std::span<const SettingKey<Record>> keys, const Record &record, In
     }
 }
 
+/// The reading and writing of a record all of whose fields are keys of its table `Record::Keys()`:
+/// a record type derives from KeyedSettings<itself> to get Load and save. Each record instantiates
+/// them once in its own file (`extern template` in its header), so they are compiled out of line.
+template <class Record> struct KeyedSettings {
+    /// The record's defaults with every key found in `ini` read over them.
+    static Record Load(const IniFile &ini);
+    /// Writes every key of the record to `ini`, in table order.
+    void save(IniFile &ini) const;
+};
+
+template <class Record> Record KeyedSettings<Record>::Load(const IniFile &ini)
+{
+    Record record;
+    LoadKeys(Record::Keys(), ini, record);
+    return record;
+}
+
+template <class Record> void KeyedSettings<Record>::save(IniFile &ini) const
+{
+    SaveKeys(Record::Keys(), static_cast<const Record &>(*this), ini);
+}
+
 /// The key named `key` (matched exactly) in `keys`, or null.
 template <class Record>
 const SettingKey<Record> *FindKey(std::span<const SettingKey<Record>> keys, const char *key)

@@ -98,8 +98,9 @@ TEST(GifAnimator, HonoursEachDisposalAndStartsEveryPlayClear)
     const std::vector<std::string> expected
         = { "RRRR", "RGRR", "R.BR", "R.RR", "R.RG", "RRRR", "RGRR" };
     for (std::size_t step = 0; step < expected.size(); ++step) {
-        if (step > 0)
+        if (step > 0) {
             ASSERT_TRUE(animator.advance());
+        }
         EXPECT_EQ(Row(animator.screen()), expected[step]) << "step " << step;
         EXPECT_EQ(animator.frameIndex(), int(step % 5));
     }
