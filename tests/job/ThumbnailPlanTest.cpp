@@ -23,7 +23,8 @@ TEST(ThumbnailPlan, SizeFollowsRatioAndForceFlags)
     for (const auto &c : cases)
         EXPECT_EQ(c.plan.sizeFor(640, 480), c.size);
     // A side that rounds below one pixel is one pixel.
-    EXPECT_EQ((ThumbnailPlan { true, 2, 0, 0, false, false, 1 }.sizeFor(4, 1)), (ThumbSize { 2, 1 }));
+    EXPECT_EQ(
+        (ThumbnailPlan { true, 2, 0, 0, false, false, 1 }.sizeFor(4, 1)), (ThumbSize { 2, 1 }));
 }
 
 TEST(ThumbnailPlan, RowsAreThoseOfTheResizeOrEveryRowWhenTheSizeFails)
