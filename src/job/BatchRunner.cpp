@@ -206,8 +206,14 @@ InfoRec *BatchRunner::loadSource(RunHost &host, const JobSettings &job, const QS
     // The next files are asked for with this file's settings; one asked for with settings that
     // differ from those of its own turn is decoded again then.
     const int last = std::min(int(files.size()) - 1, index + ahead);
-    for (int next = index + 1; next <= last; ++next)
-        pool.request(next, requestFor(job, next));
+    for (int next = index + 1; next <= last; ++next) {
+        const DecodeRequest request = requestFor(job, next);
+        // Beyond one file per worker only thumbnails of JPEGs wait decoded: they hold just the
+        // rows their resize reads, where any other picture holds all of its raster.
+        if (next > index + pool.workers() && !(request.plan && IsJpegName(request.path)))
+            continue;
+        pool.request(next, request);
+    }
 
     const QString &entry = files[index];
     const DecodeRequest request = requestFor(job, index);
@@ -348,7 +354,7 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
         return request;
     };
     DecodePool pool(m_decodeThreads);
-    // A thumbnail's picture keeps only the rows its resize reads, so several may wait decoded:
+    // A thumbnail of a JPEG keeps only the rows its resize reads, so several may wait decoded:
     // a worker then need not idle while another finishes a large file.
     const int ahead = 4 * pool.workers();
 

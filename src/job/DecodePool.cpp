@@ -17,6 +17,14 @@
 
 namespace pixmaro {
 
+bool IsJpegName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QString extension = name.section(u'.', -1).toLower();
+    return name.contains(u'.')
+        && (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"));
+}
+
 int DefaultDecodeThreads()
 {
     if (const char *text = std::getenv("PIXMARO_THREADS")) {
@@ -29,14 +37,6 @@ int DefaultDecodeThreads()
 }
 
 namespace {
-
-bool IsJpegName(const QString &path)
-{
-    const QString name = QFileInfo(path).fileName();
-    const QString extension = name.section(u'.', -1).toLower();
-    return name.contains(u'.')
-        && (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"));
-}
 
 // A JPEG converted to JPEG or GIF is encoded row by row as it is decoded: its raster is never
 // held whole (for a progressive file that would sit beside libjpeg's coefficients). The bytes are

@@ -22,6 +22,10 @@
 
 namespace pixmaro {
 
+/// Whether `path` names a JPEG (its extension jpg or jpeg, in any case), the kind a thumbnail
+/// decodes only where its resize reads it.
+bool IsJpegName(const QString &path);
+
 /// The number of decoding threads a run uses unless told otherwise: PIXMARO_THREADS when it holds
 /// a number from 1 to 64, else one per processor.
 int DefaultDecodeThreads();
