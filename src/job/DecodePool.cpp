@@ -298,6 +298,13 @@ std::unique_ptr<DecodedFile> DecodePool::spareFile()
     return spare();
 }
 
+bool DecodePool::started(int index)
+{
+    std::lock_guard lock(m_mutex);
+    const auto slot = m_slots.find(index);
+    return slot != m_slots.end() && slot->second.state != State::Waiting;
+}
+
 bool DecodePool::finished(int index)
 {
     std::lock_guard lock(m_mutex);

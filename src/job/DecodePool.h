@@ -94,7 +94,8 @@ public:
     /// for with another request, or no worker had started it; it is then no longer the pool's.
     std::unique_ptr<DecodedFile> take(
         int index, const DecodeRequest &request, const std::function<void()> &whileWaiting);
-    /// Whether a worker has finished file `index` (for tests and progress displays).
+    /// Whether a worker has started (or finished) file `index`, and whether it has finished it.
+    bool started(int index);
     bool finished(int index);
     /// Hands a file's memory back for a later file.
     void recycle(std::unique_ptr<DecodedFile> file);

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 #include <thread>
 
 namespace pixmaro {
@@ -50,6 +52,42 @@ protected:
     QTemporaryDir dir;
     QStringList paths;
 };
+
+// A progressive 4:4:4 JPEG of noise at quality 100: slow to decode.
+QByteArray ProgressiveNoise(int width, int height)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
+    jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * 3);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < height; ++y) {
+        for (JSAMPLE &sample : row) {
+            seed = seed * 1664525u + 1013904223u;
+            sample = JSAMPLE(seed >> 24);
+        }
+        JSAMPROW p = row.data();
+        jpeg_write_scanlines(&info, &p, 1);
+    }
+    jpeg_finish_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return bytes;
+}
 
 // Waits (boundedly) until a worker has finished file `index`.
 bool Finished(DecodePool &pool, int index)
@@ -198,6 +236,27 @@ TEST_F(Pool, AJpegConvertedAsItIsDecodedFailsWhereItsLoadFails)
         EXPECT_FALSE(file.loaded);
         EXPECT_TRUE(file.bytes.isEmpty());
     }
+}
+
+TEST_F(Pool, WaitingForAFileInAWorkersHandsCallsBackEvery50Ms)
+{
+    // A large progressive picture of fine detail keeps a worker busy for a while.
+    const QString path = test::WriteFile(dir.filePath("big.jpg"), ProgressiveNoise(3000, 3000));
+    DecodeRequest request;
+    request.path = path;
+    DecodePool pool(2);
+    pool.request(0, request);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!pool.started(0) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    int calls = 0;
+    const auto start = std::chrono::steady_clock::now();
+    const std::unique_ptr<DecodedFile> file = pool.take(0, request, [&] { ++calls; });
+    const auto waited = std::chrono::steady_clock::now() - start;
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->loaded);
+    // At least one call per 50 ms waited (allowing for a thread that was not scheduled at once).
+    EXPECT_GE(calls, int(waited / std::chrono::milliseconds(100)) - 1);
 }
 
 TEST_F(Pool, StopsWithFilesWaitingAndInHand)
