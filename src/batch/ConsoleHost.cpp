@@ -59,8 +59,13 @@ void ConsoleHost::setProgress(int position, int maximum)
 
 void ConsoleHost::pumpEvents()
 {
-    if (g_interrupted.exchange(false) && m_state)
+    if (g_interrupted && m_state)
         m_state->CancelRequested = true;
+}
+
+const std::atomic<bool> *ConsoleHost::stopFlag()
+{
+    return &g_interrupted;
 }
 
 void ConsoleHost::runFinished(const QString &outcome)

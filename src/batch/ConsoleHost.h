@@ -20,6 +20,7 @@ public:
     void setProcessingText(const QString &text) override;
     void setProgress(int position, int maximum) override;
     void pumpEvents() override;
+    const std::atomic<bool> *stopFlag() override;
     Messages &messages() override { return m_messages; }
     void refreshFileLists() override { }
     void runFinished(const QString &outcome) override;

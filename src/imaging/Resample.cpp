@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <stdexcept>
 
 namespace pixmaro {
 
@@ -20,7 +21,10 @@ void ResizeFast(const Picture &picture, int W, int H, WorkingBitmap &working)
     } else {
         working.resize(W, H);
     }
-    picture.drawStretched(working, W, H);
+    // A metafile that ran out of its drawing budget (or was cancelled) is only partly drawn: such
+    // a thumbnail is never written as if it were whole.
+    if (!picture.drawStretched(working, W, H))
+        throw std::runtime_error("the picture could not be drawn in full");
 }
 
 namespace {

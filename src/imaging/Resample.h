@@ -12,6 +12,8 @@ namespace pixmaro {
 
 /// Makes `working` W × H and draws `picture` stretched into it: on white for a GIF or metafile,
 /// rasters by nearest neighbour (no colour is ever averaged), metafiles played at the target size.
+/// Throws std::runtime_error when a metafile could not be drawn in full (its drawing budget ran
+/// out, or the load's cancel flag was set).
 void ResizeFast(const Picture &picture, int W, int H, WorkingBitmap &working);
 
 /// Resizes the full-size picture in `working` to W × H by bilinear interpolation of four source

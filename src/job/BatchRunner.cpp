@@ -132,6 +132,7 @@ QString BatchRunner::UnknownTypeMessage(const QString &entry, const QString &con
 RunOutcome BatchRunner::bGOClick(RunHost &host, const QStringList &selectedFiles)
 {
     m_untyped.clear();
+    m_stoppedInLoad = false;
     m_state.ProcessedCount = 0;
     m_state.CancelRequested = false;
     host.runStarting(m_state);
@@ -199,6 +200,12 @@ RunOutcome BatchRunner::finishRun(RunHost &host, int count)
     return m_state.CancelRequested ? RunOutcome::Cancelled : RunOutcome::Completed;
 }
 
+bool BatchRunner::stopAsked(RunHost &host) const
+{
+    const std::atomic<bool> *flag = host.stopFlag();
+    return m_state.CancelRequested || (flag && *flag);
+}
+
 InfoRec *BatchRunner::loadSource(RunHost &host, const JobSettings &job, const QStringList &files,
     int index, DecodePool &pool, int ahead, const RequestFor &requestFor,
     std::unique_ptr<DecodedFile> &file)
@@ -219,11 +226,22 @@ InfoRec *BatchRunner::loadSource(RunHost &host, const JobSettings &job, const QS
     const DecodeRequest request = requestFor(job, index);
     const std::optional<qint64> size = ListedSize(request.path);
     if (size) {
-        // While a worker finishes this file the window keeps reacting.
-        file = pool.take(index, request, [&host] { host.pumpEvents(); });
+        // While a worker finishes this file the window keeps reacting, and a stop asked meanwhile
+        // ends the decode rather than waiting for it.
+        file = pool.take(index, request, [&] {
+            host.pumpEvents();
+            if (stopAsked(host))
+                pool.cancel();
+        });
         if (!file) {
             file = pool.spareFile();
-            DecodeFile(request, *file);
+            DecodeFile(request, *file, host.stopFlag());
+        }
+        if (!file->loaded && stopAsked(host)) {
+            // Stopped inside the decode: the run ends as a cancel, not as a file it cannot open.
+            m_state.CancelRequested = true;
+            m_stoppedInLoad = true;
+            return nullptr;
         }
     }
     if (!size || !file->loaded) {
@@ -362,7 +380,7 @@ RunOutcome BatchRunner::RunThumbnails(RunHost &host, const QStringList &files)
         std::unique_ptr<DecodedFile> file;
         InfoRec *const info = loadSource(host, job, files, i, pool, ahead, requestFor, file);
         if (!info)
-            return RunOutcome::LoadFailed;
+            return m_stoppedInLoad ? RunOutcome::Cancelled : RunOutcome::LoadFailed;
         Picture &picture = file->picture;
 
         const ThumbSize size = file->request.plan->sizeFor(picture.width(), picture.height());
@@ -410,7 +428,7 @@ RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
         std::unique_ptr<DecodedFile> file;
         InfoRec *const info = loadSource(host, job, files, i, pool, ahead, requestFor, file);
         if (!info)
-            return RunOutcome::LoadFailed;
+            return m_stoppedInLoad ? RunOutcome::Cancelled : RunOutcome::LoadFailed;
         info->ThumbWidth = file->width;
         info->ThumbHeight = file->height;
         if (!file->encoded) // a metafile, or an output that is kept

@@ -80,6 +80,8 @@ private:
     /// for exactly so, otherwise here) and fills its slot's source size and path; first asks
     /// `pool` for up to `ahead` files after it with the same settings. Shows "Could not open
     /// <name>" and asks the run to stop when it cannot; returns the slot, or null then.
+    /// Whether the host asked the run to stop, through the run state or its stop flag.
+    bool stopAsked(RunHost &host) const;
     InfoRec *loadSource(RunHost &host, const JobSettings &job, const QStringList &files, int index,
         DecodePool &pool, int ahead, const RequestFor &requestFor,
         std::unique_ptr<DecodedFile> &file);
@@ -101,6 +103,7 @@ private:
 
     RunState m_state;
     int m_decodeThreads = DefaultDecodeThreads();
+    bool m_stoppedInLoad = false; // the run was stopped inside a decode
     QString m_untyped; // the first file of the run that got no output for its unknown type
     WorkingBitmap m_working;
     ScratchBitmap m_scratch;

@@ -97,6 +97,9 @@ public:
     /// Whether a worker has started (or finished) file `index`, and whether it has finished it.
     bool started(int index);
     bool finished(int index);
+    /// Stops the decodes in hand soon: the files they give are not loaded. The run asks for it
+    /// when it is to stop while it waits for a file.
+    void cancel() { m_cancelled = true; }
     /// Hands a file's memory back for a later file.
     void recycle(std::unique_ptr<DecodedFile> file);
     /// A file object for the run's own thread to decode into, with the memory of an earlier file

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace pixmaro {
 
 struct RunHost {
@@ -24,6 +26,10 @@ struct RunHost {
     virtual void setProgress(int position, int maximum) = 0;
     /// Lets pending window messages run once; a "Cancel" click is seen here.
     virtual void pumpEvents() = 0;
+    /// A flag that turns true, from any thread or a signal handler, when a stop is asked while
+    /// the run cannot pump events (inside a decode); nothing when stops come only through the
+    /// pump.
+    virtual const std::atomic<bool> *stopFlag() { return nullptr; }
     /// The message boxes a run shows ("Could not open ...", "Error during processing!").
     virtual Messages &messages() = 0;
     /// The input and output file lists are listed afresh so new files appear.

@@ -164,6 +164,30 @@ TEST_F(ParallelRuns, CancelStopsAtTheFileInHandWhileWorkersRunAhead)
     }
 }
 
+TEST_F(ParallelRuns, CancelWhileAWorkerDecodesEndsThatDecode)
+{
+    // File 2 is large and converted in full; "Cancel" is pressed while the run waits for the
+    // worker decoding it: the decode stops, the run ends as cancelled without "Could not open",
+    // nothing more is written.
+    job.ThumbMode = false;
+    job.RenameOnly = false;
+    job.ConvertTo = "gif";
+    const WorkingBitmap large = Pattern(4000, 3000, 7);
+    JpegEncoder encoder;
+    SaveAsJpeg(encoder, large, 95);
+    ASSERT_FALSE(encoder.save(PathIn("large.jpg")).has_value());
+    const Result result
+        = run(2, { names[0], "large.jpg" }, [](FakeRunHost &host, BatchRunner &runner) {
+              if (host.counters.last() == QLatin1String("2 of 2"))
+                  runner.state().CancelRequested = true;
+          });
+    EXPECT_EQ(result.how, RunOutcome::Cancelled);
+    EXPECT_TRUE(result.boxes.isEmpty()) << result.boxes.join(u'|').toStdString();
+    EXPECT_EQ(result.processed, 1);
+    EXPECT_EQ(result.outcome, "Operation Incomplete. 1 files processed.");
+    EXPECT_EQ(result.files.size(), 1u);
+}
+
 TEST_F(ParallelRuns, AFileDecodedAheadWithOtherSettingsIsDecodedAgain)
 {
     // After the first file the resize speed and the force flag change, after the second the speed
