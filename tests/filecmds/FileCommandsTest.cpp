@@ -3,6 +3,7 @@
 
 #include "shell/DesktopShell.h"
 #include "support/FakeShell.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFiles.h"
 
 #include <QDir>
@@ -20,27 +21,7 @@ using test::WriteFile;
 
 using test::FakeShell;
 
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QString &value)
-        : m_name(name)
-        , m_saved(qgetenv(name))
-    {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~ScopedEnv()
-    {
-        if (m_saved.isNull())
-            qunsetenv(m_name);
-        else
-            qputenv(m_name, m_saved);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_saved;
-};
+using test::ScopedEnv;
 
 QStringList Entries(const QString &folder)
 {

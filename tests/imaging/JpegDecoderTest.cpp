@@ -1,6 +1,7 @@
 // Tests of JPEG decoding against djpeg's output, and of the files libjpeg must not be trusted with.
 #include "imaging/JpegDecoder.h"
 
+#include "support/JpegFiles.h"
 #include "support/Rasters.h"
 #include "support/TempFiles.h"
 
@@ -45,34 +46,15 @@ QByteArray MakeJpeg(int width, int height, int components,
     const std::vector<jpeg_scan_info> &script,
     const std::function<std::vector<JSAMPLE>(int y)> &row)
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = components;
-    info.in_color_space = components == 4 ? JCS_CMYK : JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    if (!script.empty()) {
-        info.scan_info = script.data();
-        info.num_scans = int(script.size());
-    }
-    jpeg_start_compress(&info, TRUE);
-    for (int y = 0; y < height; ++y) {
-        std::vector<JSAMPLE> samples = row(y);
-        JSAMPROW p = samples.data();
-        jpeg_write_scanlines(&info, &p, 1);
-    }
-    jpeg_finish_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return bytes;
+    return test::CompressJpeg(
+        width, height, components, components == 4 ? JCS_CMYK : JCS_GRAYSCALE, 95,
+        [&](jpeg_compress_struct &info) {
+            if (!script.empty()) {
+                info.scan_info = script.data();
+                info.num_scans = int(script.size());
+            }
+        },
+        [&](int y, std::vector<JSAMPLE> &samples) { samples = row(y); });
 }
 
 TEST(JpegDecoder, AdobeCmykIsConvertedWithInvertedInks)

@@ -3,6 +3,7 @@
 #include "imaging/JpegDecoder.h"
 #include "imaging/Picture.h"
 #include "imaging/Resample.h"
+#include "support/JpegFiles.h"
 #include "support/Rasters.h"
 #include "support/TempFiles.h"
 
@@ -40,42 +41,25 @@ JSAMPLE Sample(int x, int y, int c)
 
 QByteArray MakeJpeg(const Kind &k)
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(k.width);
-    info.image_height = JDIMENSION(k.height);
-    info.input_components = k.components;
-    info.in_color_space = k.components == 1 ? JCS_GRAYSCALE
-        : k.components == 4                 ? JCS_CMYK
-                                            : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
-    if (k.components == 3) {
-        info.comp_info[0].h_samp_factor = k.h0;
-        info.comp_info[0].v_samp_factor = k.v0;
-    }
-    info.restart_in_rows = k.restartRows;
-    if (k.progressive)
-        jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(k.width * k.components));
-    for (int y = 0; y < k.height; ++y) {
-        for (int x = 0; x < k.width; ++x)
-            for (int c = 0; c < k.components; ++c)
-                row[std::size_t(x * k.components + c)] = Sample(x, y, c);
-        JSAMPROW p = row.data();
-        jpeg_write_scanlines(&info, &p, 1);
-    }
-    jpeg_finish_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return bytes;
+    const J_COLOR_SPACE space = k.components == 1 ? JCS_GRAYSCALE
+        : k.components == 4                       ? JCS_CMYK
+                                                  : JCS_RGB;
+    return test::CompressJpeg(
+        k.width, k.height, k.components, space, 90,
+        [&](jpeg_compress_struct &info) {
+            if (k.components == 3) {
+                info.comp_info[0].h_samp_factor = k.h0;
+                info.comp_info[0].v_samp_factor = k.v0;
+            }
+            info.restart_in_rows = k.restartRows;
+            if (k.progressive)
+                jpeg_simple_progression(&info);
+        },
+        [&](int y, std::vector<JSAMPLE> &row) {
+            for (int x = 0; x < k.width; ++x)
+                for (int c = 0; c < k.components; ++c)
+                    row[std::size_t(x * k.components + c)] = Sample(x, y, c);
+        });
 }
 
 const Kind kKinds[] = {

@@ -4,6 +4,7 @@
 
 #include "imaging/Encoders.h"
 #include "imaging/gif/GifWriter.h"
+#include "support/JpegFiles.h"
 #include "support/Rasters.h"
 #include "support/TempFiles.h"
 
@@ -56,37 +57,19 @@ protected:
 // A progressive 4:4:4 JPEG of noise at quality 100: slow to decode.
 QByteArray ProgressiveNoise(int width, int height)
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
-    jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(std::size_t(width) * 3);
     std::uint32_t seed = 12345;
-    for (int y = 0; y < height; ++y) {
-        for (JSAMPLE &sample : row) {
-            seed = seed * 1664525u + 1013904223u;
-            sample = JSAMPLE(seed >> 24);
-        }
-        JSAMPROW p = row.data();
-        jpeg_write_scanlines(&info, &p, 1);
-    }
-    jpeg_finish_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return bytes;
+    return test::CompressJpeg(
+        width, height, 3, JCS_RGB, 100,
+        [](jpeg_compress_struct &info) {
+            info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
+            jpeg_simple_progression(&info);
+        },
+        [&](int, std::vector<JSAMPLE> &row) {
+            for (JSAMPLE &sample : row) {
+                seed = seed * 1664525u + 1013904223u;
+                sample = JSAMPLE(seed >> 24);
+            }
+        });
 }
 
 // Waits (boundedly) until a worker has finished file `index`.

@@ -3,6 +3,7 @@
 #include "shell/DesktopShell.h"
 
 #include "shell/ProgramLookup.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFiles.h"
 
 #include <QCoreApplication>
@@ -25,27 +26,7 @@ namespace {
 using test::ReadFile;
 using test::WriteFile;
 
-/// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QString &value)
-        : m_name(name)
-        , m_saved(qgetenv(name))
-    {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~ScopedEnv()
-    {
-        if (m_saved.isNull())
-            qunsetenv(m_name);
-        else
-            qputenv(m_name, m_saved);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_saved;
-};
+using test::ScopedEnv;
 
 /// Stands in for the desktop: records what would be opened or started.
 struct Recorder {
