@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -33,6 +34,8 @@ ConfirmDeleteDialog::ConfirmDeleteDialog(
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
     Image1->setFixedSize(48, 48);
     Image1->setCursor(Qt::PointingHandCursor);
+    // The note behind the picture is reachable with Tab and opens with Space or Enter too.
+    Image1->setFocusPolicy(Qt::TabFocus);
     Image1->setAccessibleName(QStringLiteral("Recycle Bin note"));
     Image1->installEventFilter(this);
 
@@ -104,6 +107,13 @@ bool ConfirmDeleteDialog::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Image1Click();
         return true;
+    }
+    if (watched == Image1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Image1Click();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -80,10 +80,16 @@ TEST(ConfirmDeleteDialog, AsksForTheCountAndAnswersYesOnlyForYes)
         0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_FALSE(dialog.confirmDeletion(2));
 
-    QTest::mouseClick(dialog.findChild<QLabel *>("Image1"), Qt::LeftButton);
-    EXPECT_EQ(messages.texts,
-        QStringList { "You can delete files immediately by unselecting the Recycle Bin option.  "
-                      "It's faster, but you will not be able to recover them." });
+    const QString note = "You can delete files immediately by unselecting the Recycle Bin option.  "
+                         "It's faster, but you will not be able to recover them.";
+    auto *image = dialog.findChild<QLabel *>("Image1");
+    QTest::mouseClick(image, Qt::LeftButton);
+    EXPECT_EQ(messages.texts, QStringList { note });
+    // The note is reachable from the keyboard as well.
+    EXPECT_EQ(image->focusPolicy(), Qt::TabFocus);
+    QTest::keyClick(image, Qt::Key_Space);
+    QTest::keyClick(image, Qt::Key_Return);
+    EXPECT_EQ(messages.texts, (QStringList { note, note, note }));
 
     dialog.findChild<QLabel *>("lNumDel")->setText("Confirm deletion of 12345 files...");
     dialog.show();
