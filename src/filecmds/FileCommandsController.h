@@ -47,9 +47,6 @@ public:
     /// Sets TForm4's check box from `kept` (the reset to the factory settings).
     void setKeptSettings(const DeleteConfirmSettings &kept);
 
-    ConfirmDeleteDialog &confirmDialog() const { return *m_form4; }
-    PreviewWindow &previewWindow() const { return *m_form2; }
-
     // Handlers, named after their controls.
     void bSelAllClick();
     void InvertSelection2Click(); // "DeSelect All"
@@ -67,9 +64,6 @@ public:
     void pm1Popup();
     void Image1Click();
     void lbMFLClick(QListWidgetItem *item);
-
-    /// Whether a manual rename is open (the edit box and its two buttons shown).
-    bool isRenaming() const { return m_rename.has_value(); }
 
     /// Lets tests answer the create-folder dialog: given the tree's folder, returns the folder
     /// confirmed with OK, or nothing. By default the dialog is shown modally.

@@ -18,7 +18,6 @@ public:
 
     explicit GradientButton(const QString &text, QColor base = kGrey, QWidget *parent = nullptr);
 
-    QColor baseColor() const { return m_base; }
     /// Whether the pointer is over the button, so the gradient is shown.
     bool isHovered() const { return m_hovered; }
     /// The colour at the far (bottom) end of the fill: the base at rest, bright green on hover.
