@@ -323,13 +323,19 @@ void HtmlEditorWindow::bOpenItClick()
     Memo1->document()->setModified(false);
 }
 
-void HtmlEditorWindow::bSaveItClick()
+bool HtmlEditorWindow::saveAsCurrentFile()
 {
     const SaveAs saved = saveAs();
     if (saved.result != SaveResult::Written)
-        return;
+        return false;
     m_currentFile = saved.path;
     Memo1->document()->setModified(false);
+    return true;
+}
+
+void HtmlEditorWindow::bSaveItClick()
+{
+    saveAsCurrentFile();
 }
 
 void HtmlEditorWindow::bBrowseClick()
@@ -339,11 +345,8 @@ void HtmlEditorWindow::bBrowseClick()
                 MessageButtons::YesNo)
             != MessageAnswer::Yes)
             return;
-        const SaveAs saved = saveAs();
-        if (saved.result != SaveResult::Written)
+        if (!saveAsCurrentFile())
             return;
-        m_currentFile = saved.path;
-        Memo1->document()->setModified(false);
     }
     if (isModified()) {
         switch (m_messages.ask(MessageIcon::Question, QString::fromLatin1(kSaveChangesQuestion),

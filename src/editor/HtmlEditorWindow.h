@@ -84,6 +84,8 @@ private:
     /// The save dialog, then the text written to the chosen file.
     SaveAs saveAs();
     bool writeTo(const QString &path);
+    /// `saveAs`, and on success the chosen file becomes the editor's file with no unsaved edits.
+    bool saveAsCurrentFile();
     /// Asks "Save File?" about unsaved edits until they are saved or the user declines.
     void offerToSaveEdits();
     FindReplaceDialog *findDialog(bool replacing);
