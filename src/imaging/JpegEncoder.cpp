@@ -136,12 +136,6 @@ void EndBlocks(j_compress_ptr info)
 
 } // namespace
 
-bool CompressJpegToBlocks(const WorkingBitmap &raster, int quality, JpegBlocks &out, int *errorCode)
-{
-    return CompressJpegRowsToBlocks(
-        raster.width(), raster.height(), quality, RowsOf(raster), out, errorCode, nullptr);
-}
-
 bool CompressJpegRowsToBlocks(int width, int height, int quality, const JpegRowSource &rows,
     JpegBlocks &out, int *errorCode, bool *abandoned)
 {

@@ -26,11 +26,6 @@ std::optional<QByteArray> CompressJpegRows(
 bool CompressJpegRowsToBlocks(int width, int height, int quality, const JpegRowSource &rows,
     JpegBlocks &out, int *errorCode, bool *abandoned);
 
-/// Compresses `raster` as CompressJpeg does, into `out`. Returns false on a library error,
-/// setting `errorCode` to libjpeg's message code.
-bool CompressJpegToBlocks(
-    const WorkingBitmap &raster, int quality, JpegBlocks &out, int *errorCode);
-
 /// Compresses `raster` with libjpeg: RGB in, the library's defaults (JFIF, default subsampling,
 /// standard Huffman tables, baseline) with its quality scaling at `quality`, baseline tables
 /// forced; the bytes are those cjpeg writes from the same pixels. A raster of width or height 0

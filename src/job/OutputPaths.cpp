@@ -26,11 +26,6 @@ QString OutputName(const JobSettings &job, const QString &entry, int index)
     return EncodedName(option, job.qualifier(), job.SequenceStart, job.ConvertTo, entry, index);
 }
 
-const QString &OutputFolderOf(const JobSettings &job)
-{
-    return job.renames() ? job.InputFolder : job.OutputFolder;
-}
-
 bool SameFolder(const QString &a, const QString &b)
 {
     if (a == b)

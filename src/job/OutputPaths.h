@@ -16,9 +16,6 @@ namespace pixmaro {
 /// that is not a number.
 QString OutputName(const JobSettings &job, const QString &entry, int index);
 
-/// The folder the job writes into: the input folder for a rename, else the output folder.
-const QString &OutputFolderOf(const JobSettings &job);
-
 /// Whether two folders are the same: equal texts, or equal canonical paths ("/a/./b", a trailing
 /// separator or a symbolic link to the other).
 bool SameFolder(const QString &a, const QString &b);

@@ -2,6 +2,7 @@
 // events, and its destruction in every phase of a pass.
 #include "about/CrossFadePicture.h"
 
+#include "about/SolidPicture.h"
 #include "about/Waiting.h"
 
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 namespace pixmaro {
 namespace {
 
+using test::Solid;
 using test::WaitUntil;
 
 // Counts a control's events and keeps the frames it paints.
@@ -47,15 +49,6 @@ struct Recorder {
         });
     }
 };
-
-FadePicture Solid(int w, int h, QColor colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    FadePicture picture;
-    picture.setRaster(image);
-    return picture;
-}
 
 bool AllPixels(const QImage &image, QRgb colour)
 {

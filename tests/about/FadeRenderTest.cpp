@@ -1,6 +1,7 @@
 // Rendering the cross-fade control's pictures and colours into its display and target rasters.
 #include "about/FadeRender.h"
 
+#include "about/SolidPicture.h"
 #include "imaging/metafile/MetafileWriter.h"
 #include "support/Rasters.h"
 
@@ -15,15 +16,7 @@ namespace {
 
 using test::At;
 using test::Px;
-
-FadePicture Solid(int w, int h, QColor colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    FadePicture picture;
-    picture.setRaster(image);
-    return picture;
-}
+using test::Solid;
 
 // A 2 × 2 icon: opaque red on the left, transparent on the right.
 FadePicture HalfTransparentIcon()

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <initializer_list>
 
 namespace pixmaro {
 namespace {
@@ -38,6 +39,18 @@ protected:
             test::WriteFile(m_dir.filePath(name), "x");
     }
     QString path(const QString &name) const { return QDir::cleanPath(m_dir.filePath(name)); }
+
+    /// Writes the same BMP of a green `w` × `h` raster under each of `names`; returns its bytes.
+    QByteArray writeBmps(std::initializer_list<const char *> names, int w = 40, int h = 30) const
+    {
+        WorkingBitmap raster;
+        raster.resize(w, h);
+        raster.fill(10, 200, 30);
+        const QByteArray bmp = EncodeBmp(raster);
+        for (const char *name : names)
+            test::WriteFile(path(name), bmp);
+        return bmp;
+    }
 
     QTemporaryDir m_dir;
 };
@@ -159,11 +172,7 @@ TEST_F(BatchApp, UsageErrorsExitWithTwo)
 TEST_F(BatchApp, RunsPrintMessagesOnStderrAndTheOutcomeLast)
 {
     QDir().mkpath(path("out"));
-    WorkingBitmap raster;
-    raster.resize(40, 30);
-    raster.fill(10, 200, 30);
-    test::WriteFile(path("good.bmp"), EncodeBmp(raster));
-    test::WriteFile(path("also.bmp"), EncodeBmp(raster));
+    writeBmps({ "good.bmp", "also.bmp" });
 
     const Result done = Batch({ "thumbnails", "-o", "out", "--quiet", "--keep-ratio", "-W", "20",
                                   "-t", "gif", "good.bmp", "also.bmp" },
@@ -190,11 +199,7 @@ TEST_F(BatchApp, RunsPrintMessagesOnStderrAndTheOutcomeLast)
 TEST_F(BatchApp, HtmlWritesTheGalleryOfTheRun)
 {
     QDir().mkpath(path("out"));
-    WorkingBitmap raster;
-    raster.resize(40, 30);
-    raster.fill(10, 200, 30);
-    test::WriteFile(path("one two.bmp"), EncodeBmp(raster));
-    test::WriteFile(path("three.bmp"), EncodeBmp(raster));
+    writeBmps({ "one two.bmp", "three.bmp" });
 
     const Result done = Batch({ "thumbnails", "-o", "out", "--quiet", "--html", "out/gallery.txt",
                                   "one two.bmp", "three.bmp" },
@@ -233,11 +238,7 @@ TEST_F(BatchApp, OutputsNeverReplaceSelectedSources)
     EXPECT_EQ(test::ReadFile(path("Image001.jpg")), "second");
 
     // Thumbnails named after their sources would replace them: No unless --yes.
-    WorkingBitmap raster;
-    raster.resize(40, 30);
-    raster.fill(10, 200, 30);
-    const QByteArray photo = EncodeBmp(raster);
-    test::WriteFile(path("p.bmp"), photo);
+    const QByteArray photo = writeBmps({ "p.bmp" });
     const QStringList own { "thumbnails", "--quiet", "--naming", "PreName", "-q", "", "-t", "bmp",
         "p.bmp" };
     const Result asked = Batch(own, m_dir.path());
@@ -265,10 +266,7 @@ TEST_F(BatchApp, NamesAndValuesAreShownSafely)
 TEST_F(BatchApp, AnHtmlPageNamingAFolderGoesInsideIt)
 {
     QDir().mkpath(path("out/web"));
-    WorkingBitmap raster;
-    raster.resize(8, 8);
-    raster.fill(1, 2, 3);
-    test::WriteFile(path("one.bmp"), EncodeBmp(raster));
+    writeBmps({ "one.bmp" }, 8, 8);
     for (const char *page : { "out/web", "out/web/" }) {
         QFile::remove(path("out/web/MyWeb.htm"));
         const Result done = Batch(

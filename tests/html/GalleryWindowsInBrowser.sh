@@ -4,11 +4,7 @@
 # (skipped) when Chromium is not installed.
 set -euo pipefail
 tests=$1
-browser=$(command -v chromium || command -v chromium-browser || true)
-if [ -z "$browser" ]; then
-  echo "SKIPPED: Chromium is not installed" >&2
-  exit 77
-fi
+source "$(dirname "$0")/FindBrowser.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -78,10 +78,10 @@ TEST(FileList, OnlyRegularFilesAndNamesThatAreNotUtf8AreShownEscaped)
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path());
     test::WriteFile(dir.filePath("ok.jpg"), "x");
-    QFile::link(dir.filePath("ok.jpg"), dir.filePath("link.jpg"));
-    QFile::link(dir.filePath("gone"), dir.filePath("dangling.jpg"));
-    ::mkfifo((folder + "/pipe.jpg").constData(), 0600);
-    QDir().mkpath(dir.filePath("album.jpg"));
+    ASSERT_TRUE(QFile::link(dir.filePath("ok.jpg"), dir.filePath("link.jpg")));
+    ASSERT_TRUE(QFile::link(dir.filePath("gone"), dir.filePath("dangling.jpg")));
+    ASSERT_EQ(::mkfifo((folder + "/pipe.jpg").constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("album.jpg")));
     FILE *raw = std::fopen((folder + "/caf\xe9.jpg").constData(), "w");
     ASSERT_NE(raw, nullptr);
     std::fclose(raw);
