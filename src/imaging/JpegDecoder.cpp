@@ -3,6 +3,7 @@
 #include "imaging/JpegDecoder.h"
 
 #include "base/Cancel.h"
+#include "imaging/GreyDither.h"
 #include "imaging/JpegErrors.h"
 
 #include <QFile>
@@ -108,16 +109,34 @@ inline void CmykToBgr(const JSAMPLE *in, std::uint8_t *out, bool inverted)
     out[2] = std::uint8_t((c * k + 127) / 255);
 }
 
+// The number of grey levels a grey picture is reduced to.
+constexpr int kGreyLevels = 236;
+
+// Converts a row read into the spare row (and already dithered, when grey) to blue-green-red.
 void ConvertRow(const jpeg_decompress_struct &info, const JSAMPLE *in, std::uint8_t *out)
 {
     const int width = int(info.output_width);
     if (info.out_color_space == JCS_CMYK) {
         for (int x = 0; x < width; ++x)
             CmykToBgr(in + 4 * x, out + 3 * x, info.saw_Adobe_marker);
-    } else { // quantised grey: every colour-map entry is a grey level
-        const JSAMPLE *levels = info.colormap[0];
-        for (int x = 0; x < width; ++x)
-            std::memset(out + 3 * x, levels[in[x]], 3);
+    } else {
+        for (int x = 0; x < width; ++x) {
+            out[3 * x] = in[x];
+            out[3 * x + 1] = in[x];
+            out[3 * x + 2] = in[x];
+        }
+    }
+}
+
+// Reads the next row into the spare row; a grey row is dithered, as every grey row must be in
+// turn, whether it is kept or not.
+void ReadSpare(jpeg_decompress_struct &info, JSAMPARRAY spare, std::optional<GreyDither> &grey)
+{
+    jpeg_read_scanlines(&info, spare, 1);
+    if (info.out_color_space == JCS_GRAYSCALE) {
+        if (!grey)
+            grey.emplace(int(info.output_width), kGreyLevels);
+        grey->apply(spare[0]);
     }
 }
 
@@ -128,7 +147,7 @@ void ConvertRow(const jpeg_decompress_struct &info, const JSAMPLE *in, std::uint
 // pixels wide), and other samplings are not relied on. Those pictures are read row by row.
 bool SkipIsExact(const jpeg_decompress_struct &info)
 {
-    if (info.quantize_colors) // the dithering carries its error from row to row
+    if (info.out_color_space == JCS_GRAYSCALE) // the dithering carries its error from row to row
         return false;
     for (int i = 0; i < info.num_components; ++i) {
         const jpeg_component_info &c = info.comp_info[i];
@@ -157,6 +176,7 @@ struct JpegReader::State {
     bool headerRead = false;
     bool inRows = false; // between startRows() and finishRows()
     JSAMPARRAY spare = nullptr; // a row for startRows() .. finishRows()
+    std::optional<GreyDither> grey; // the dithering of a grey picture's rows
 };
 
 JpegReader::JpegReader()
@@ -193,10 +213,7 @@ void ChooseOutput(jpeg_decompress_struct &info, Progress &progress)
     const bool fourChannels
         = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     if (info.num_components == 1) {
-        info.out_color_space = JCS_GRAYSCALE;
-        info.quantize_colors = TRUE;
-        info.desired_number_of_colors = 236;
-        info.dither_mode = JDITHER_FS;
+        info.out_color_space = JCS_GRAYSCALE; // dithered to kGreyLevels as each row is read
     } else if (fourChannels) {
         info.out_color_space = JCS_CMYK;
     } else {
@@ -267,7 +284,7 @@ namespace {
 // Decodes the opened picture into `out`: every row, or only `rows`. The libjpeg objects live in
 // the caller's State: only this frame holds the jump target.
 bool DecodeRows(jpeg_decompress_struct &info, JpegErrorManager &errors, WorkingBitmap &out,
-    const std::vector<int> *rows)
+    const std::vector<int> *rows, std::optional<GreyDither> &grey)
 {
     if (setjmp(errors.jump))
         return false;
@@ -289,7 +306,7 @@ bool DecodeRows(jpeg_decompress_struct &info, JpegErrorManager &errors, WorkingB
             JSAMPROW row = out.row(y);
             jpeg_read_scanlines(&info, &row, 1);
         } else {
-            jpeg_read_scanlines(&info, spare, 1);
+            ReadSpare(info, spare, grey);
             ConvertRow(info, spare[0], out.row(y));
         }
     };
@@ -298,7 +315,7 @@ bool DecodeRows(jpeg_decompress_struct &info, JpegErrorManager &errors, WorkingB
         while (int(info.output_scanline) < y) {
             if (canSkip && jpeg_skip_scanlines(&info, JDIMENSION(y) - info.output_scanline) > 0)
                 continue;
-            jpeg_read_scanlines(&info, spare, 1);
+            ReadSpare(info, spare, grey);
         }
     };
 
@@ -314,7 +331,7 @@ bool DecodeRows(jpeg_decompress_struct &info, JpegErrorManager &errors, WorkingB
         // exactly when its full decode would.
         if (int(info.output_scanline) < height) {
             advanceTo(height - 1);
-            jpeg_read_scanlines(&info, spare, 1);
+            ReadSpare(info, spare, grey);
         }
     }
     jpeg_finish_decompress(&info);
@@ -337,8 +354,8 @@ bool StartRows(jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARRA
     return true;
 }
 
-bool ReadRow(
-    jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARRAY spare, std::uint8_t *bgr)
+bool ReadRow(jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARRAY spare,
+    std::optional<GreyDither> &grey, std::uint8_t *bgr)
 {
     if (setjmp(errors.jump))
         return false;
@@ -347,7 +364,7 @@ bool ReadRow(
     if (info.out_color_space == JCS_EXT_BGR) {
         jpeg_read_scanlines(&info, &bgr, 1);
     } else {
-        jpeg_read_scanlines(&info, spare, 1);
+        ReadSpare(info, spare, grey);
         ConvertRow(info, spare[0], bgr);
     }
     return true;
@@ -382,7 +399,7 @@ bool JpegReader::startRows()
 bool JpegReader::readRow(std::uint8_t *bgr)
 {
     State &s = *m_state;
-    s.inRows = s.inRows && ReadRow(s.info, s.errors, s.spare, bgr);
+    s.inRows = s.inRows && ReadRow(s.info, s.errors, s.spare, s.grey, bgr);
     return s.inRows;
 }
 
@@ -397,7 +414,7 @@ bool JpegReader::finishRows()
 bool JpegReader::decode(WorkingBitmap &out, const std::vector<int> *rows)
 {
     State &s = *m_state;
-    const bool ok = s.opened && DecodeRows(s.info, s.errors, out, rows);
+    const bool ok = s.opened && DecodeRows(s.info, s.errors, out, rows, s.grey);
     s.opened = false; // one decode per open
     if (!ok)
         out.resize(0, 0);
