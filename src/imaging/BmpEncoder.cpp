@@ -17,11 +17,15 @@ namespace {
 // Bytes written to the file at a time.
 constexpr std::size_t kWriteBlock = 1 << 20;
 
-} // namespace
-
-QByteArray BmpHeader(const WorkingBitmap &raster)
+// A row's bytes in a 24-bit BMP: 3 per pixel, padded to a multiple of 4.
+std::size_t BmpStride(int width)
 {
-    const std::uint32_t imageSize = std::uint32_t(raster.byteCount());
+    return (std::size_t(width) * 3 + 3) & ~std::size_t(3);
+}
+
+QByteArray HeaderFor(int width, int height)
+{
+    const std::uint32_t imageSize = std::uint32_t(BmpStride(width) * std::size_t(height));
     QByteArray b;
     b.reserve(54);
     const auto u16 = [&](int v) {
@@ -37,8 +41,8 @@ QByteArray BmpHeader(const WorkingBitmap &raster)
     u32(0);
     u32(54);
     u32(40);
-    u32(std::uint32_t(raster.width()));
-    u32(std::uint32_t(raster.height()));
+    u32(std::uint32_t(width));
+    u32(std::uint32_t(height));
     u16(1);
     u16(24);
     u32(0); // BI_RGB
@@ -48,6 +52,13 @@ QByteArray BmpHeader(const WorkingBitmap &raster)
     u32(0);
     u32(0);
     return b;
+}
+
+} // namespace
+
+QByteArray BmpHeader(const WorkingBitmap &raster)
+{
+    return HeaderFor(raster.width(), raster.height());
 }
 
 QByteArray EncodeBmp(const WorkingBitmap &raster)
@@ -84,6 +95,35 @@ std::optional<QString> SaveAsBmp(const WorkingBitmap &raster, const QString &pat
     if (!ok || !file.commit())
         return CannotCreateFile(path);
     return std::nullopt;
+}
+
+BmpRowsOutcome SaveAsBmpRows(int width, int height,
+    const std::function<const std::uint8_t *(int y)> &rows, const std::optional<QString> &path)
+{
+    BmpRowsOutcome outcome;
+    QSaveFile file(path.value_or(QString()));
+    bool written = path && OpenForReplacement(file);
+    if (written) {
+        const QByteArray header = HeaderFor(width, height);
+        written = WriteAll(file, header.constData(), header.size());
+    }
+    // The rows come top down and the file holds them bottom up: each is written at its place.
+    const std::size_t stride = BmpStride(width);
+    std::vector<char> padded(stride, 0);
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t *row = rows(y);
+        if (!row)
+            return outcome; // the temporary file goes with `file`
+        if (!written)
+            continue;
+        std::memcpy(padded.data(), row, std::size_t(width) * 3);
+        written = file.seek(qint64(54 + std::size_t(height - 1 - y) * stride))
+            && WriteAll(file, padded.data(), qint64(stride));
+    }
+    outcome.rowsRead = true;
+    if (path && (!written || !file.commit()))
+        outcome.error = CannotCreateFile(*path);
+    return outcome;
 }
 
 } // namespace pixmaro

@@ -200,6 +200,11 @@ int JpegReader::height() const
     return m_state->headerRead ? int(m_state->info.image_height) : 0;
 }
 
+bool JpegReader::multiScan() const
+{
+    return m_state->headerRead && jpeg_has_multiple_scans(&m_state->info);
+}
+
 namespace {
 
 // The decompressor's settings for a full-scale 24-bit decode.

@@ -55,6 +55,9 @@ public:
 
     int width() const;
     int height() const;
+    /// Whether the picture comes in several scans (a progressive file): libjpeg then holds all of
+    /// its coefficients while it decodes.
+    bool multiScan() const;
 
     /// Decodes the picture into `out`. With `rows`, `out` holds only those rows (ascending,
     /// distinct, below the height): the rows in between are skipped without being decoded where

@@ -4,7 +4,9 @@
 #include "base/IntegerText.h"
 #include "base/Paths.h"
 #include "base/SafeFile.h"
+#include "imaging/BmpEncoder.h"
 #include "imaging/Geometry.h"
+#include "imaging/JpegDecoder.h"
 #include "imaging/Resample.h"
 
 #include <QDir>
@@ -238,23 +240,81 @@ InfoRec *BatchRunner::loadSource(RunHost &host, const JobSettings &job, const QS
             DecodeFile(request, *file, host.stopFlag());
         }
         if (!file->loaded && stopAsked(host)) {
-            // Stopped inside the decode: the run ends as a cancel, not as a file it cannot open.
-            m_state.CancelRequested = true;
-            m_stoppedInLoad = true;
+            stoppedInLoad();
             return nullptr;
         }
     }
     if (!size || !file->loaded) {
-        // An unreadable source stops the run as if "Cancel" had been pressed: the user sees the
-        // count so far.
-        host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
-        m_state.CancelRequested = true;
+        cannotOpen(host, entry);
         return nullptr;
     }
     InfoRec &info = m_state.RunInfo[std::size_t(index)];
     info.SourceSize = *size;
     info.SourcePath = request.path;
     return &info;
+}
+
+void BatchRunner::stoppedInLoad()
+{
+    // Stopped inside the decode: the run ends as a cancel, not as a file it cannot open.
+    m_state.CancelRequested = true;
+    m_stoppedInLoad = true;
+}
+
+void BatchRunner::cannotOpen(RunHost &host, const QString &entry)
+{
+    // An unreadable source stops the run as if "Cancel" had been pressed: the user sees the
+    // count so far.
+    host.messages().inform(QString::fromLatin1(kCouldNotOpen) + entry);
+    m_state.CancelRequested = true;
+}
+
+bool BatchRunner::streamBmpAtTurn(
+    RunHost &host, const JobSettings &job, const QString &entry, int index, DecodedFile &file)
+{
+    // Written only where writeOutput writes: a plain file name, and no existing file kept.
+    std::optional<QString> path;
+    try {
+        const QString stem = EncodedStem(
+            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, index);
+        const QString name = stem + Extension(TargetType::BMP);
+        const QString candidate = PathIn(job.OutputFolder, name);
+        if (IsPlainFileName(name) && (job.OverwriteFiles || !QFileInfo::exists(candidate)))
+            path = candidate;
+    } catch (const std::exception &) {
+        // The name fails where writeOutput writes the file, once the picture proved readable.
+    }
+
+    JpegReader reader;
+    reader.setCancel(host.stopFlag());
+    bool broken = !reader.openFile(file.request.path) || !reader.startRows();
+    if (!broken) {
+        const int height = reader.height();
+        std::vector<std::uint8_t> row(std::size_t(reader.width()) * 3);
+        // The rest of the file is read with the last row, before the output is kept: a file that
+        // fails anywhere leaves nothing behind.
+        const BmpRowsOutcome outcome = SaveAsBmpRows(
+            reader.width(), height,
+            [&](int y) -> const std::uint8_t * {
+                broken = broken || !reader.readRow(row.data());
+                if (!broken && y == height - 1)
+                    broken = !reader.finishRows();
+                return broken ? nullptr : row.data();
+            },
+            path);
+        broken = broken || !outcome.rowsRead;
+        file.error = outcome.error;
+    }
+    if (broken) {
+        file.error.reset();
+        if (stopAsked(host))
+            stoppedInLoad();
+        else
+            cannotOpen(host, entry);
+        return false;
+    }
+    file.encoded = true;
+    return true;
 }
 
 QString BatchRunner::outputPath(
@@ -321,7 +381,10 @@ QString BatchRunner::writeOutput(const JobSettings &job, const QString &qualifie
         error = ready ? WriteFileSafely(path, ready->bytes) : m_gif.save(path);
         break;
     case TargetType::BMP:
-        error = SaveAsBmp(ready ? ready->raster : m_working, path);
+        if (ready && ready->streamAtTurn)
+            error = ready->error; // written already
+        else
+            error = SaveAsBmp(ready ? ready->raster : m_working, path);
         break;
     case TargetType::None:
         break;
@@ -431,6 +494,8 @@ RunOutcome BatchRunner::RunConvert(RunHost &host, const QStringList &files)
             return m_stoppedInLoad ? RunOutcome::Cancelled : RunOutcome::LoadFailed;
         info->ThumbWidth = file->width;
         info->ThumbHeight = file->height;
+        if (file->streamAtTurn && !streamBmpAtTurn(host, job, files[i], i, *file))
+            return m_stoppedInLoad ? RunOutcome::Cancelled : RunOutcome::LoadFailed;
         if (!file->encoded) // a metafile, or an output that is kept
             MoveToBitmap(m_working, file->picture);
         info->OutputPath = writeOutput(

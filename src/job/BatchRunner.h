@@ -76,15 +76,25 @@ private:
 
     /// Makes the request of file `index` for the settings `job` (see RunThumbnails, RunConvert).
     using RequestFor = std::function<DecodeRequest(const JobSettings &job, int index)>;
+    /// Whether the host asked the run to stop, through the run state or its stop flag.
+    bool stopAsked(RunHost &host) const;
     /// Loads file `index` as `request` says into `file` (decoded ahead by `pool` when it was asked
     /// for exactly so, otherwise here) and fills its slot's source size and path; first asks
     /// `pool` for up to `ahead` files after it with the same settings. Shows "Could not open
     /// <name>" and asks the run to stop when it cannot; returns the slot, or null then.
-    /// Whether the host asked the run to stop, through the run state or its stop flag.
-    bool stopAsked(RunHost &host) const;
     InfoRec *loadSource(RunHost &host, const JobSettings &job, const QStringList &files, int index,
         DecodePool &pool, int ahead, const RequestFor &requestFor,
         std::unique_ptr<DecodedFile> &file);
+    /// The end of a load that failed: stopped by the host inside the decode (the run ends as a
+    /// cancel), or a file that cannot be opened ("Could not open <entry>", and the run stops).
+    void stoppedInLoad();
+    void cannotOpen(RunHost &host, const QString &entry);
+    /// Decodes a file left to its turn (DecodedFile::streamAtTurn) row by row straight into its
+    /// BMP output where writeOutput will want it written (otherwise only reads it through); the
+    /// write's failure is left in `file.error` for writeOutput. Returns false (as a failed load)
+    /// when the file cannot be decoded: nothing is then written.
+    bool streamBmpAtTurn(
+        RunHost &host, const JobSettings &job, const QString &entry, int index, DecodedFile &file);
     /// Names entry `index`, encodes the working raster as its target type (or takes the output
     /// `ready` encoded ahead), appends the extension and writes the file under the overwrite rule.
     /// Returns the output path with its extension; counts a file written.

@@ -91,12 +91,27 @@ bool StreamJpegConversion(
     return true;
 }
 
+// A progressive JPEG converted to BMP is left to its turn (see DecodedFile::streamAtTurn).
+// Returns false when this does not apply.
+bool LeaveBmpStreamToTurn(const DecodeRequest &request, DecodedFile &file)
+{
+    if (request.target != TargetType::BMP || request.plan || !IsJpegName(request.path))
+        return false;
+    JpegReader reader;
+    if (!reader.openFile(request.path) || !reader.multiScan())
+        return false; // decoded now, as any other file
+    file.width = reader.width();
+    file.height = reader.height();
+    file.loaded = file.streamAtTurn = true;
+    return true;
+}
+
 } // namespace
 
 void DecodeFile(const DecodeRequest &request, DecodedFile &file, const std::atomic<bool> *cancel)
 {
     file.request = request;
-    file.loaded = file.drawn = file.encoded = false;
+    file.loaded = file.drawn = file.encoded = file.streamAtTurn = false;
     file.width = file.height = 0;
     file.bytes.clear();
     file.error.reset();
@@ -108,6 +123,8 @@ void DecodeFile(const DecodeRequest &request, DecodedFile &file, const std::atom
         return;
 
     if (request.encode && !request.plan && StreamJpegConversion(request, file, cancel))
+        return;
+    if (LeaveBmpStreamToTurn(request, file))
         return;
 
     RowChooser rows;

@@ -58,6 +58,10 @@ struct DecodedFile {
     /// from `raster` itself.
     bool drawn = false;
     WorkingBitmap raster;
+    /// A progressive JPEG converted to BMP is only looked at here (its size read): at its turn it
+    /// is decoded row by row straight into the output, so that its raster never sits beside the
+    /// coefficients libjpeg holds. `loaded` then says only that its header was read.
+    bool streamAtTurn = false;
     bool encoded = false;
     QByteArray bytes;
     std::optional<QString> error; // the encoder's failure text

@@ -164,6 +164,53 @@ TEST(SaveAsBmp, WritesEncodeBmpsBytesStraightFromTheRaster)
     EXPECT_EQ(SaveAsBmp(Scene(), blocked), QStringLiteral("Cannot create file ") + blocked);
 }
 
+TEST(SaveAsBmpRows, WritesEncodeBmpsBytesRowByRowAndNothingWhenTheRowsFail)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.bmp");
+    for (const int width : { 1, 2, 3, 5, 64 }) { // every row padding
+        WorkingBitmap raster;
+        raster.resize(width, 7);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < width; ++x)
+                test::Set(raster, x, y, { x * 9 + y, 255 - y * 30, (x * y) & 255 });
+        std::vector<int> asked;
+        const auto rows = [&](int y) -> const std::uint8_t * {
+            asked.push_back(y);
+            return raster.row(y);
+        };
+        const BmpRowsOutcome written = SaveAsBmpRows(width, 7, rows, path);
+        EXPECT_TRUE(written.rowsRead && !written.error) << width;
+        EXPECT_TRUE(test::ReadFile(path) == EncodeBmp(raster)) << width;
+        EXPECT_EQ(asked, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6 }));
+    }
+
+    // A source failing at row 3 leaves the earlier file as it was, and no temporary file.
+    test::WriteFile(path, "earlier");
+    const std::vector<std::uint8_t> row(30, 7);
+    const auto failing = [&](int y) { return y == 3 ? nullptr : row.data(); };
+    EXPECT_FALSE(SaveAsBmpRows(10, 6, failing, path).rowsRead);
+    EXPECT_EQ(test::ReadFile(path), QByteArray("earlier"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "out.bmp" });
+
+    // Without a path, or when the file cannot be written, every row is still read.
+    const QString blocked = dir.filePath("folder.bmp");
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    for (const std::optional<QString> &target :
+        { std::optional<QString>(), std::optional(blocked) }) {
+        int count = 0;
+        const auto counted = [&](int) {
+            ++count;
+            return row.data();
+        };
+        const BmpRowsOutcome outcome = SaveAsBmpRows(10, 6, counted, target);
+        EXPECT_TRUE(outcome.rowsRead);
+        EXPECT_EQ(count, 6);
+        EXPECT_EQ(outcome.error,
+            target ? std::optional(QStringLiteral("Cannot create file ") + blocked) : std::nullopt);
+    }
+}
+
 TEST(SaveAsGif, ARasterHandedOverGivesTheSameImageAndIsReleased)
 {
     GifEncoder kept, handed;

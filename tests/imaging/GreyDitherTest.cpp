@@ -53,8 +53,8 @@ TEST(GreyDither, EqualsLibjpegsQuantiserForEveryWidthAndLevelCount)
     for (const auto &c : cases) {
         // Noise over a ramp, with runs of black and white where the sum is clamped.
         std::uint32_t seed = 12345u + std::uint32_t(c.width);
-        const QByteArray jpeg = test::CompressJpeg(c.width, c.height, 1, JCS_GRAYSCALE, 97, {},
-            [&](int y, std::vector<JSAMPLE> &samples) {
+        const QByteArray jpeg = test::CompressJpeg(
+            c.width, c.height, 1, JCS_GRAYSCALE, 97, {}, [&](int y, std::vector<JSAMPLE> &samples) {
                 for (int x = 0; x < c.width; ++x) {
                     seed = seed * 1103515245u + 12345u;
                     const int noise = int(seed >> 27) - 16;

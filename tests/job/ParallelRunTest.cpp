@@ -1,8 +1,10 @@
 // Tests of runs that decode ahead on worker threads: the same files, in the same order, with the
 // same messages and counts as a run that decodes every file itself.
 #include "imaging/Encoders.h"
+#include "imaging/JpegDecoder.h"
 #include "job/BatchRunner.h"
 #include "support/FakeRunHost.h"
+#include "support/JpegFiles.h"
 #include "support/Rasters.h"
 #include "support/TempFiles.h"
 
@@ -186,6 +188,55 @@ TEST_F(ParallelRuns, CancelWhileAWorkerDecodesEndsThatDecode)
     EXPECT_EQ(result.processed, 1);
     EXPECT_EQ(result.outcome, "Operation Incomplete. 1 files processed.");
     EXPECT_EQ(result.files.size(), 1u);
+}
+
+TEST_F(ParallelRuns, AProgressiveJpegGoesToBmpRowByRowAndABrokenOneLeavesNothing)
+{
+    // p1 is progressive; p6 is progressive with a last scan libjpeg refuses.
+    const auto progressive = [&](const QString &name, bool broken) {
+        const WorkingBitmap raster = Pattern(150, 97, 3);
+        QByteArray jpeg = test::CompressJpeg(
+            150, 97, 3, JCS_RGB, 90,
+            [](jpeg_compress_struct &info) { jpeg_simple_progression(&info); },
+            [&](int y, std::vector<JSAMPLE> &samples) {
+                for (int x = 0; x < 150; ++x)
+                    for (int c = 0; c < 3; ++c)
+                        samples[std::size_t(3 * x + c)] = raster.row(y)[3 * x + 2 - c];
+            });
+        if (broken) { // the last scan's band becomes 5 .. 2
+            const qsizetype sos = jpeg.lastIndexOf("\xFF\xDA");
+            const int components = jpeg[sos + 4];
+            jpeg[sos + 5 + 2 * components] = 5;
+            jpeg[sos + 6 + 2 * components] = 2;
+        }
+        test::WriteFile(PathIn(name), jpeg);
+    };
+    progressive("p1.jpg", false);
+    job.ThumbMode = false;
+    job.RenameOnly = false;
+    job.ConvertTo = "bmp";
+    WorkingBitmap decoded;
+    ASSERT_TRUE(DecodeJpegFile(PathIn("p1.jpg"), decoded));
+    const Result whole = run(2, names);
+    ASSERT_EQ(whole.processed, 10);
+    EXPECT_TRUE(whole.files.at("Image002.bmp") == EncodeBmp(decoded));
+
+    progressive("p6.jpg", true);
+    for (const int threads : { 1, 2 }) {
+        const Result result = run(threads, names);
+        EXPECT_EQ(result.boxes, QStringList { "Could not open p6.jpg" }) << threads;
+        EXPECT_EQ(result.processed, 6) << threads;
+        EXPECT_EQ(result.files.size(), 6u) << threads; // no temporary file left
+        EXPECT_TRUE(result.files.at("Image002.bmp") == whole.files.at("Image002.bmp")) << threads;
+    }
+    // An output kept (overwriting off) is not written, but its source is still read through.
+    job.OverwriteFiles = false;
+    const QString next = m_dir.filePath(QStringLiteral("out%1").arg(m_runs + 1));
+    QDir().mkpath(next);
+    test::WriteFile(next + "/Image007.bmp", "kept");
+    const Result kept = run(2, names);
+    EXPECT_EQ(kept.boxes, QStringList { "Could not open p6.jpg" });
+    EXPECT_EQ(kept.files.at("Image007.bmp"), QByteArray("kept"));
 }
 
 TEST_F(ParallelRuns, AFileDecodedAheadWithOtherSettingsIsDecodedAgain)
