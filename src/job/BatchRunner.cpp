@@ -304,6 +304,7 @@ bool BatchRunner::streamBmpAtTurn(
             path);
         broken = broken || !outcome.rowsRead;
         file.error = outcome.error;
+        file.streamWritten = path.has_value();
     }
     if (broken) {
         file.error.reset();
@@ -362,7 +363,9 @@ QString BatchRunner::writeOutput(const JobSettings &job, const QString &qualifie
             m_untyped = entry;
         return path;
     }
-    if (!job.OverwriteFiles && QFileInfo::exists(path))
+    // A file streamed at its turn was written there under this same rule.
+    const bool streamed = ready && ready->streamAtTurn;
+    if (streamed ? !ready->streamWritten : !job.OverwriteFiles && QFileInfo::exists(path))
         return path; // kept without a message, not counted
 
     std::optional<QString> error;

@@ -111,7 +111,7 @@ bool LeaveBmpStreamToTurn(const DecodeRequest &request, DecodedFile &file)
 void DecodeFile(const DecodeRequest &request, DecodedFile &file, const std::atomic<bool> *cancel)
 {
     file.request = request;
-    file.loaded = file.drawn = file.encoded = file.streamAtTurn = false;
+    file.loaded = file.drawn = file.encoded = file.streamAtTurn = file.streamWritten = false;
     file.width = file.height = 0;
     file.bytes.clear();
     file.error.reset();

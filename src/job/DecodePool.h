@@ -62,6 +62,7 @@ struct DecodedFile {
     /// is decoded row by row straight into the output, so that its raster never sits beside the
     /// coefficients libjpeg holds. `loaded` then says only that its header was read.
     bool streamAtTurn = false;
+    bool streamWritten = false; // set at its turn: the output was wanted, and written (or failed)
     bool encoded = false;
     QByteArray bytes;
     std::optional<QString> error; // the encoder's failure text

@@ -237,6 +237,8 @@ TEST_F(ParallelRuns, AProgressiveJpegGoesToBmpRowByRowAndABrokenOneLeavesNothing
     const Result kept = run(2, names);
     EXPECT_EQ(kept.boxes, QStringList { "Could not open p6.jpg" });
     EXPECT_EQ(kept.files.at("Image007.bmp"), QByteArray("kept"));
+    EXPECT_EQ(kept.processed, 6); // the streamed p1 among them
+    EXPECT_TRUE(kept.files.at("Image002.bmp") == whole.files.at("Image002.bmp"));
 }
 
 TEST_F(ParallelRuns, AFileDecodedAheadWithOtherSettingsIsDecodedAgain)
