@@ -214,11 +214,15 @@ void DecodePool::work()
         m_work.wait(lock, [&] {
             if (m_stop)
                 return true;
-            for (next = m_slots.begin(); next != m_slots.end(); ++next) {
-                if (next->second.state == State::Waiting)
-                    return true;
+            // The largest file waiting first: the last ones to finish are then small, and the
+            // workers end the run together.
+            next = m_slots.end();
+            for (auto slot = m_slots.begin(); slot != m_slots.end(); ++slot) {
+                if (slot->second.state == State::Waiting
+                    && (next == m_slots.end() || slot->second.size > next->second.size))
+                    next = slot;
             }
-            return false;
+            return next != m_slots.end();
         });
         if (m_stop)
             return;
@@ -259,12 +263,14 @@ void DecodePool::request(int index, const DecodeRequest &request)
 {
     if (m_workers.empty())
         return;
+    const qint64 size = QFileInfo(request.path).size();
     {
         std::lock_guard lock(m_mutex);
         Slot &slot = m_slots[index];
         if (slot.state != State::Waiting && slot.request == request)
             return;
         slot.request = request;
+        slot.size = size;
         if (slot.state == State::Done) {
             m_spares.push_back(std::move(slot.file));
             slot.state = State::Waiting;

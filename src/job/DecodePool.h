@@ -116,6 +116,7 @@ private:
     struct Slot {
         DecodeRequest request;
         State state = State::Waiting;
+        qint64 size = 0; // the file's size: the larger, the longer its decode
         std::unique_ptr<DecodedFile> file;
     };
 
@@ -125,7 +126,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_work; // a file to do, or stop
     std::condition_variable m_done; // a file finished
-    std::map<int, Slot> m_slots; // by file index; workers take the lowest waiting one
+    std::map<int, Slot> m_slots; // by file index; workers take the largest waiting file
     std::vector<std::unique_ptr<DecodedFile>> m_spares;
     bool m_stop = false;
     std::atomic<bool> m_cancelled = false; // set when the pool goes: decodes in hand stop
