@@ -100,6 +100,29 @@ bool BmpIsComplete(const QByteArray &bytes)
     return offset + stride * height <= std::int64_t(file.size());
 }
 
+// A 24-bit uncompressed BMP, already checked complete, copied straight into `out` row by row: no
+// 32-bit copy of the picture is made (which for a large picture Qt would even refuse: its readers
+// stop at 256 MB). False, with `out` untouched, for a BMP of another kind.
+bool ReadPlainBmp24(const QByteArray &bytes, WorkingBitmap &out)
+{
+    const ByteReader file(bytes);
+    if (file.u32At(14) < 40 || file.u16At(28) != 24 || file.u32At(30) != kRgb)
+        return false;
+    const int width = file.i32At(18);
+    const std::int64_t storedHeight = file.i32At(22);
+    const bool topDown = storedHeight < 0; // rows stored top row first
+    const int height = int(topDown ? -storedHeight : storedHeight);
+    const std::size_t stride = (std::size_t(width) * 3 + 3) & ~std::size_t(3);
+    const std::size_t offset = file.u32At(10);
+    out.resizeToOverwrite(width, height);
+    for (int y = 0; y < height; ++y) {
+        const std::size_t stored = std::size_t(topDown ? y : height - 1 - y);
+        std::memcpy(
+            out.row(y), bytes.constData() + offset + stored * stride, std::size_t(width) * 3);
+    }
+    return true;
+}
+
 QImage ReadWithQt(const QByteArray &file, const char *format, int index = -1)
 {
     QBuffer buffer;
@@ -152,7 +175,7 @@ bool ReadBmp(const QByteArray &file, WorkingBitmap &out)
 {
     if (!BmpIsComplete(file))
         return false;
-    return ImageToBitmap(ReadWithQt(file, "bmp"), out, false);
+    return ReadPlainBmp24(file, out) || ImageToBitmap(ReadWithQt(file, "bmp"), out, false);
 }
 
 bool ReadIcon(const QByteArray &bytes, WorkingBitmap &out)

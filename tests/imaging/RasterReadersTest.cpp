@@ -2,6 +2,10 @@
 #include "imaging/QtRasterReaders.h"
 #include "support/Rasters.h"
 
+#include <QImage>
+#include <QImageReader>
+
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace pixmaro {
@@ -81,6 +85,55 @@ TEST(ReadBmp, ThirtyTwoBitIsOpaque)
     ASSERT_TRUE(ReadBmp(Bmp(2, 1, 32, {}, pixels), out));
     EXPECT_EQ(At(out, 0, 0), (Px { 0x30, 0x20, 0x10 }));
     EXPECT_EQ(At(out, 1, 0), (Px { 0x60, 0x50, 0x40 }));
+}
+
+TEST(ReadBmp, TwentyFourBitRowsAreReadAsQtReadsThemWhateverQtsMemoryLimit)
+{
+    // A 24-bit BMP with `header` bytes of info header, rows stored top-down when `height` < 0.
+    const auto bmp24 = [](int width, int height, int header) {
+        const int rows = std::abs(height);
+        const int stride = (width * 3 + 3) & ~3;
+        QByteArray pixels(stride * rows, '\0');
+        for (int i = 0; i < pixels.size(); ++i)
+            pixels[i] = char((i * 37 + i / stride * 11) & 0xFF);
+        QByteArray info = InfoHeader(width, height, 24, 0, 0, int(pixels.size()));
+        info.replace(0, 4, QByteArray("\0\0\0\0", 4));
+        info[0] = char(header);
+        info.append(QByteArray(header - 40, '\0'));
+        QByteArray b("BM");
+        U32(b, std::uint32_t(14 + header + pixels.size()));
+        U32(b, 0);
+        U32(b, std::uint32_t(14 + header));
+        return b + info + pixels;
+    };
+    for (const int width : { 1, 2, 3, 4, 5 }) // every row padding
+        for (const int height : { 3, -3 })
+            for (const int header : { 40, 124 }) {
+                const QByteArray file = bmp24(width, height, header);
+                WorkingBitmap ours;
+                ASSERT_TRUE(ReadBmp(file, ours));
+                const QImage qt = QImage::fromData(file, "BMP");
+                ASSERT_FALSE(qt.isNull());
+                ASSERT_EQ(ours.width(), width);
+                ASSERT_EQ(ours.height(), 3);
+                for (int y = 0; y < 3; ++y)
+                    for (int x = 0; x < width; ++x) {
+                        const QRgb c = qt.pixel(x, y);
+                        EXPECT_EQ(At(ours, x, y), (Px { qRed(c), qGreen(c), qBlue(c) }))
+                            << width << " x " << height << ", header " << header;
+                    }
+            }
+
+    // Qt's readers refuse a picture whose 32-bit copy passes their limit; it is read all the same.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1); // MB
+    const QByteArray large = bmp24(700, 700, 40);
+    const bool qtRefuses = QImage::fromData(large, "BMP").isNull();
+    WorkingBitmap out;
+    const bool read = ReadBmp(large, out);
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_TRUE(qtRefuses);
+    EXPECT_TRUE(read);
 }
 
 TEST(ReadBmp, IncompleteFilesAreRefused)
