@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <jerror.h>
@@ -77,16 +78,27 @@ void TermSource(j_decompress_ptr)
 {
 }
 
-// The progress monitor: the decode's budget of scans and its cancel flag.
+// The progress monitor: the decode's budget of scans, its cancel flag and its tick.
 struct Progress {
     jpeg_progress_mgr manager; // first: libjpeg sees a pointer to it
     const std::atomic<bool> *cancel = nullptr;
+    std::function<void()> tick;
+    std::chrono::steady_clock::time_point tickAt;
 };
+
+constexpr auto kTickInterval = std::chrono::milliseconds(50);
 
 void StopAfterTooManyScans(j_common_ptr common)
 {
     auto *info = reinterpret_cast<j_decompress_ptr>(common);
-    const auto *progress = reinterpret_cast<const Progress *>(info->progress);
+    auto *progress = reinterpret_cast<Progress *>(info->progress);
+    if (progress->tick) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= progress->tickAt) {
+            progress->tick();
+            progress->tickAt = std::chrono::steady_clock::now() + kTickInterval;
+        }
+    }
     if (info->input_scan_number > kMaxJpegScans || Cancelled(progress->cancel)) {
         common->err->msg_code = JERR_NOT_COMPILED; // any code: the decode ends here
         common->err->error_exit(common);
@@ -390,6 +402,12 @@ bool FinishRows(jpeg_decompress_struct &info, JpegErrorManager &errors, JSAMPARR
 void JpegReader::setCancel(const std::atomic<bool> *cancel)
 {
     m_state->progress.cancel = cancel;
+}
+
+void JpegReader::setTick(std::function<void()> tick)
+{
+    m_state->progress.tick = std::move(tick);
+    m_state->progress.tickAt = std::chrono::steady_clock::now() + kTickInterval;
 }
 
 bool JpegReader::startRows()

@@ -52,6 +52,9 @@ public:
     bool openFile(const QString &path);
     /// Makes the decode stop with a failure soon after `cancel` (which may be null) is set.
     void setCancel(const std::atomic<bool> *cancel);
+    /// Calls `tick` about every 50 ms while the picture is decoded, from inside the decode (so it
+    /// may let a window's events through); a cancel flag it sets is seen right after.
+    void setTick(std::function<void()> tick);
 
     int width() const;
     int height() const;

@@ -285,8 +285,15 @@ bool BatchRunner::streamBmpAtTurn(
         // The name fails where writeOutput writes the file, once the picture proved readable.
     }
 
+    // The window keeps reacting while a large picture is decoded here (libjpeg reads all of a
+    // progressive file's scans before the first row), and a stop asked meanwhile ends the decode.
     JpegReader reader;
-    reader.setCancel(host.stopFlag());
+    std::atomic<bool> stop = false;
+    reader.setCancel(&stop);
+    reader.setTick([&] {
+        host.pumpEvents();
+        stop = stopAsked(host);
+    });
     bool broken = !reader.openFile(file.request.path) || !reader.startRows();
     if (!broken) {
         const int height = reader.height();

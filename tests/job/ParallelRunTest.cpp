@@ -241,6 +241,34 @@ TEST_F(ParallelRuns, AProgressiveJpegGoesToBmpRowByRowAndABrokenOneLeavesNothing
     EXPECT_TRUE(kept.files.at("Image002.bmp") == whole.files.at("Image002.bmp"));
 }
 
+TEST_F(ParallelRuns, CancelWhileAProgressiveJpegIsStreamedToBmpEndsThatDecode)
+{
+    // The run's own thread decodes a large progressive file into its BMP; events are let through
+    // meanwhile, and "Cancel" pressed then ends the decode: nothing more is written.
+    job.ThumbMode = false;
+    job.RenameOnly = false;
+    job.ConvertTo = "bmp";
+    const QByteArray large = test::CompressJpeg(
+        4000, 3000, 3, JCS_RGB, 90,
+        [](jpeg_compress_struct &info) { jpeg_simple_progression(&info); },
+        [](int y, std::vector<JSAMPLE> &samples) {
+            for (std::size_t i = 0; i < samples.size(); ++i)
+                samples[i] = JSAMPLE((i * 7 + std::size_t(y) * 3) & 0xFF);
+        });
+    test::WriteFile(PathIn("large.jpg"), large);
+    for (const int threads : { 1, 2 }) {
+        const Result result
+            = run(threads, { names[0], "large.jpg" }, [](FakeRunHost &host, BatchRunner &runner) {
+                  if (host.counters.last() == QLatin1String("2 of 2"))
+                      runner.state().CancelRequested = true;
+              });
+        EXPECT_EQ(result.how, RunOutcome::Cancelled) << threads;
+        EXPECT_TRUE(result.boxes.isEmpty()) << result.boxes.join(u'|').toStdString();
+        EXPECT_EQ(result.processed, 1) << threads;
+        EXPECT_EQ(result.files.size(), 1u) << threads; // no temporary file left either
+    }
+}
+
 TEST_F(ParallelRuns, AFileDecodedAheadWithOtherSettingsIsDecodedAgain)
 {
     // After the first file the resize speed and the force flag change, after the second the speed
