@@ -61,14 +61,16 @@ boolean FillFromFile(j_decompress_ptr info)
     return TRUE;
 }
 
-void SkipInFile(j_decompress_ptr info, long count)
+// Skips `count` bytes of either source, refilling it as often as needed; at the end of the data
+// the source supplies an end-of-image marker.
+void SkipBytes(j_decompress_ptr info, long count)
 {
     jpeg_source_mgr *source = info->src;
     if (count <= 0)
         return;
     while (count > long(source->bytes_in_buffer)) {
         count -= long(source->bytes_in_buffer);
-        FillFromFile(info); // at the end of the file this supplies an end-of-image marker
+        source->fill_input_buffer(info);
     }
     source->next_input_byte += count;
     source->bytes_in_buffer -= std::size_t(count);
@@ -76,6 +78,18 @@ void SkipInFile(j_decompress_ptr info, long count)
 
 void TermSource(j_decompress_ptr)
 {
+}
+
+// A data source with nothing read yet that gets its bytes from `fill`.
+void SetUpSource(jpeg_source_mgr &manager, boolean (*fill)(j_decompress_ptr))
+{
+    manager.init_source = InitSource;
+    manager.fill_input_buffer = fill;
+    manager.skip_input_data = SkipBytes;
+    manager.resync_to_restart = jpeg_resync_to_restart;
+    manager.term_source = TermSource;
+    manager.next_input_byte = nullptr;
+    manager.bytes_in_buffer = 0;
 }
 
 // The progress monitor: the decode's budget of scans, its cancel flag and its tick.
@@ -284,13 +298,7 @@ bool JpegReader::openFile(const QString &path)
     s.created = true;
     s.source.file = &s.file;
     s.source.buffer.reset(new JOCTET[kFileChunk]);
-    s.source.manager.init_source = InitSource;
-    s.source.manager.fill_input_buffer = FillFromFile;
-    s.source.manager.skip_input_data = SkipInFile;
-    s.source.manager.resync_to_restart = jpeg_resync_to_restart;
-    s.source.manager.term_source = TermSource;
-    s.source.manager.next_input_byte = nullptr;
-    s.source.manager.bytes_in_buffer = 0;
+    SetUpSource(s.source.manager, FillFromFile);
     s.info.src = &s.source.manager;
     s.opened = s.headerRead = ReadHeader(s.info, s.errors, s.progress);
     return s.opened;
@@ -499,19 +507,6 @@ boolean NextBlock(j_decompress_ptr info)
     return TRUE;
 }
 
-void SkipInBlocks(j_decompress_ptr info, long count)
-{
-    jpeg_source_mgr *source = info->src;
-    if (count <= 0)
-        return;
-    while (count > long(source->bytes_in_buffer)) {
-        count -= long(source->bytes_in_buffer);
-        NextBlock(info);
-    }
-    source->next_input_byte += count;
-    source->bytes_in_buffer -= std::size_t(count);
-}
-
 struct QuantizeState {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
@@ -579,13 +574,7 @@ bool DecodeJpegQuantized(JpegBlocks &&data, int colors, QuantizedImage &out, int
     QuantizeState s;
     BlockSource source;
     source.data = &data;
-    source.manager.init_source = InitSource;
-    source.manager.fill_input_buffer = NextBlock;
-    source.manager.skip_input_data = SkipInBlocks;
-    source.manager.resync_to_restart = jpeg_resync_to_restart;
-    source.manager.term_source = TermSource;
-    source.manager.next_input_byte = nullptr;
-    source.manager.bytes_in_buffer = 0;
+    SetUpSource(source.manager, NextBlock);
     s.info.err = InstallJpegErrorManager(s.errors);
     jpeg_create_decompress(&s.info);
     s.info.src = &source.manager;
