@@ -6,6 +6,7 @@
 #include "editor/EditorFontDialog.h"
 #include "editor/FindReplace.h"
 #include "editor/FindReplaceDialog.h"
+#include "html/GalleryWriter.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -261,14 +262,12 @@ void HtmlEditorWindow::ShowGeneratedPage(const QString &text, const QString &pag
 {
     offerToSaveEdits();
     // The page is written before the editor changes, so a failure leaves it bound as it was.
-    const QString page = text + QStringLiteral("\r\n");
-    if (const auto failure = WriteFileSafely(pagePath, page.toUtf8()))
-        throw std::runtime_error(failure->toStdString());
+    StorePage(pagePath, text);
 
     show();
     raise();
     activateWindow();
-    Memo1->setPlainText(TextOfPage(page));
+    Memo1->setPlainText(TextOfPage(text + QStringLiteral("\r\n")));
     QTextCursor caret = Memo1->textCursor();
     caret.setPosition(std::min(1, Memo1->document()->characterCount() - 1));
     Memo1->setTextCursor(caret);

@@ -282,7 +282,6 @@ void WriteFrames(const HtmlOptions &options, const GalleryEntries &entries, int 
     StorePage(frameset, FramesetPage(options, chosenName, width));
     StorePage(PathIn(folder, base + QStringLiteral("b.htm")), BannerPage(options));
     StorePage(PathIn(folder, base + QStringLiteral("p.htm")), PicsPage(options));
-    StorePage(thumbs, text);
     editor.setCaption(QStringLiteral("HTML Editor: ") + thumbs);
     editor.ShowGeneratedPage(text, thumbs, folder, frameset);
     editor.setBrowseEnabled(true);
