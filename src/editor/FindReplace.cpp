@@ -54,17 +54,6 @@ std::optional<TextRange> FindNext(
     return std::nullopt;
 }
 
-ReplaceResult ReplaceNext(const QString &text, const QString &what, const QString &with,
-    TextRange selection, const FindOptions &options)
-{
-    const std::optional<TextRange> found = FindNext(text, what, selection, options);
-    if (!found)
-        return { text, selection, 0 };
-    QString replaced = text;
-    replaced.replace(found->start, found->length, with);
-    return { replaced, TextRange { found->start, with.size() }, 1 };
-}
-
 ReplaceResult ReplaceAll(const QString &text, const QString &what, const QString &with,
     TextRange selection, const FindOptions &options)
 {

@@ -37,11 +37,6 @@ struct ReplaceResult {
     int count = 0;
 };
 
-/// Replace: finds the next occurrence as FindNext does and replaces it by `with`, selecting the
-/// replacement. Nothing changes (count 0, the selection kept) when nothing is found.
-ReplaceResult ReplaceNext(const QString &text, const QString &what, const QString &with,
-    TextRange selection, const FindOptions &options);
-
 /// Replace All: replaces every occurrence from the selection onwards in the search direction.
 /// Each search starts past the previous replacement, so replacing "a" by "aa" ends; nothing happens
 /// for an empty `what`.

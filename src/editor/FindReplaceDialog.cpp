@@ -35,7 +35,6 @@ QLineEdit *AddField(
 
 FindReplaceDialog::FindReplaceDialog(Kind kind, QWidget *parent)
     : QDialog(parent)
-    , m_kind(kind)
 {
     const bool replacing = kind == Kind::Replace;
     setObjectName(replacing ? "ReplaceDialog1" : "FindDialog1");

@@ -18,7 +18,6 @@ public:
     enum class Kind { Find, Replace };
     explicit FindReplaceDialog(Kind kind, QWidget *parent = nullptr);
 
-    Kind kind() const { return m_kind; }
     QString findText() const;
     void setFindText(const QString &text);
     /// Empty for the find dialog.
@@ -32,7 +31,6 @@ Q_SIGNALS:
     void replaceAll();
 
 private:
-    Kind m_kind;
     QLineEdit *eFind;
     QLineEdit *eReplace = nullptr;
     QCheckBox *cbWholeWord;

@@ -303,15 +303,8 @@ void FileCommandsController::bRenameCanClick()
 void FileCommandsController::createFolder(FolderTree &tree)
 {
     const QString start = tree.folder();
-    std::optional<QString> made;
-    if (createFolderPrompt) {
-        made = createFolderPrompt(start);
-    } else {
-        CreateFolderDialog dialog(start, m_messages, &m_window);
-        if (dialog.exec() == QDialog::Accepted)
-            made = dialog.chosenFolder();
-    }
-    if (!made)
+    CreateFolderDialog dialog(start, m_messages, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
         return;
     // Each tree is read again and keeps its folder: neither moves to the new one.
     fDir->refresh();

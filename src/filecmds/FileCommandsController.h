@@ -65,9 +65,6 @@ public:
     void Image1Click();
     void lbMFLClick(QListWidgetItem *item);
 
-    /// Lets tests answer the create-folder dialog: given the tree's folder, returns the folder
-    /// confirmed with OK, or nothing. By default the dialog is shown modally.
-    std::function<std::optional<QString>(const QString &start)> createFolderPrompt;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -83,7 +83,6 @@ HtmlOptionsDialog::HtmlOptionsDialog(Messages &messages, QWidget *parent)
         { eTCols, eTBord, eTWidth, eTPad, eTSpace, eTperPg, eBorder, eHREF, eIMG })
         edit->installEventFilter(this);
 
-    m_prefixes = LinkPrefixes();
     setControls(AfterLoadRules(HtmlOptions()));
 }
 

@@ -64,7 +64,6 @@ public:
 
     /// Whether "Table and Page Layout Options" has been shown during this showing.
     bool layoutTabSeen() const { return m_layoutTabSeen; }
-    const LinkPrefixes &prefixes() const { return m_prefixes; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

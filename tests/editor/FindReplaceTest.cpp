@@ -63,19 +63,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, Find,
         FindRow { "abc", "", { 3, 0 }, kUp, -1 }, FindRow { "", "a", { 0, 0 }, kDown, -1 },
         FindRow { "abc", "abc", { 99, 0 }, kUp, 0 })); // a selection past the end is clamped
 
-TEST(Replace, NextMatchIsReplacedAndSelected)
-{
-    const ReplaceResult r = ReplaceNext("one two one", "one", "1", { 0, 3 }, kDown);
-    EXPECT_EQ(r.text, "one two 1");
-    EXPECT_EQ(r.selection, (TextRange { 8, 1 }));
-    EXPECT_EQ(r.count, 1);
-    const ReplaceResult none = ReplaceNext("one two 1", "one", "1", { 8, 1 }, kDown);
-    EXPECT_EQ(none.text, "one two 1");
-    EXPECT_EQ(none.count, 0);
-    EXPECT_EQ(none.selection, (TextRange { 8, 1 }));
-    EXPECT_EQ(ReplaceNext("abc", "", "x", { 0, 0 }, kDown).count, 0);
-}
-
 TEST(Replace, AllFromTheCaretAlwaysEnds)
 {
     // A replacement holding the search text is never searched again.
