@@ -199,12 +199,10 @@ void MainWindow::sbDefaultsClick()
 
 void MainWindow::bRefreshViewClick()
 {
+    // Each tree is read again and selects its folder anew, which reads its list again and makes
+    // the list's first entry the current one.
     fDir->refresh();
-    fBox->refresh();
-    fBox->makeFirstCurrent();
     fNewDir->refresh();
-    fNewBox->refresh();
-    fNewBox->makeFirstCurrent();
 }
 
 void MainWindow::SpeedButton2Click()
