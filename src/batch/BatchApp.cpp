@@ -19,23 +19,11 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <malloc.h>
 #include <unistd.h>
 
 namespace pixmaro {
 
 namespace {
-
-// A thumbnail run decodes one picture after another, and libjpeg allocates (and clears) its
-// buffers afresh for each: freed memory then stays with the process for the next picture instead
-// of going back to the system and being faulted in again page by page. Not for conversions: their
-// steps free large blocks that the next step's differently sized ones cannot reuse, so keeping
-// them would only raise the peak. The process ends with its run.
-void KeepFreedMemoryForTheNextPicture()
-{
-    mallopt(M_MMAP_THRESHOLD, 256 << 20);
-    mallopt(M_TRIM_THRESHOLD, 512 << 20);
-}
 
 QString Absolute(const QString &workingDir, const QString &path)
 {
@@ -148,8 +136,8 @@ GalleryLocation PageLocation(const QString &page)
     return { QDir::cleanPath(info.absolutePath()), ChosenFileName(info.fileName()) };
 }
 
-int RunJob(
-    const BatchOptions &options, const QString &workingDir, QTextStream &out, QTextStream &err)
+int RunJob(const BatchOptions &options, const QString &workingDir, QTextStream &out,
+    QTextStream &err, const std::function<void()> &beforeThumbnails)
 {
     const QString input = Absolute(workingDir, options.input.value_or(QStringLiteral(".")));
     if (!QFileInfo(input).isDir()) {
@@ -185,8 +173,8 @@ int RunJob(
 
     if (options.dryRun)
         return DryRun(job, selected, out, err);
-    if (job.ThumbMode)
-        KeepFreedMemoryForTheNextPicture();
+    if (job.ThumbMode && beforeThumbnails)
+        beforeThumbnails();
     BatchRunner runner;
     if (options.threads)
         runner.setDecodeThreads(*options.threads);
@@ -210,7 +198,8 @@ int RunJob(
 
 } // namespace
 
-int RunBatch(const QStringList &args, const QString &workingDir, QTextStream &out, QTextStream &err)
+int RunBatch(const QStringList &args, const QString &workingDir, QTextStream &out, QTextStream &err,
+    const std::function<void()> &beforeThumbnails)
 {
     BatchOptions options;
     try {
@@ -234,7 +223,7 @@ int RunBatch(const QStringList &args, const QString &workingDir, QTextStream &ou
     case BatchCommand::Copy:
         break;
     }
-    return RunJob(options, workingDir, out, err);
+    return RunJob(options, workingDir, out, err, beforeThumbnails);
 }
 
 } // namespace pixmaro

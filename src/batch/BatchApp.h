@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
+
 namespace pixmaro {
 
 /// Exit statuses of pixmaro-batch.
@@ -12,7 +14,8 @@ enum BatchExit { kExitComplete = 0, kExitIncomplete = 1, kExitUsage = 2 };
 
 /// Runs the command line `args` (without the program name) with `workingDir` as the current
 /// folder, printing results to `out` and messages to `err`. Returns the exit status.
-int RunBatch(
-    const QStringList &args, const QString &workingDir, QTextStream &out, QTextStream &err);
+/// `beforeThumbnails`, when given, is called just before a thumbnail run starts.
+int RunBatch(const QStringList &args, const QString &workingDir, QTextStream &out, QTextStream &err,
+    const std::function<void()> &beforeThumbnails = {});
 
 } // namespace pixmaro
