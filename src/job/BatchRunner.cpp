@@ -272,15 +272,15 @@ void BatchRunner::cannotOpen(RunHost &host, const QString &entry)
 bool BatchRunner::streamBmpAtTurn(
     RunHost &host, const JobSettings &job, const QString &entry, int index, DecodedFile &file)
 {
-    // Written only where writeOutput writes: a plain file name, and no existing file kept.
+    // Written only where writeOutput writes: a plain file name, and an output wanted (the turn's
+    // request says whether an existing one is kept).
     std::optional<QString> path;
     try {
-        const QString stem = EncodedStem(
-            NamingOption(job.NamingOption), job.ImageQualifier, job.SequenceStart, entry, index);
-        const QString name = stem + Extension(TargetType::BMP);
-        const QString candidate = PathIn(job.OutputFolder, name);
-        if (IsPlainFileName(name) && (job.OverwriteFiles || !QFileInfo::exists(candidate)))
-            path = candidate;
+        const QString name = EncodedStem(NamingOption(job.NamingOption), job.ImageQualifier,
+                                 job.SequenceStart, entry, index)
+            + Extension(TargetType::BMP);
+        if (IsPlainFileName(name) && file.request.encode)
+            path = PathIn(job.OutputFolder, name);
     } catch (const std::exception &) {
         // The name fails where writeOutput writes the file, once the picture proved readable.
     }

@@ -263,14 +263,14 @@ void DecodePool::request(int index, const DecodeRequest &request)
 {
     if (m_workers.empty())
         return;
-    const qint64 size = QFileInfo(request.path).size();
     {
         std::lock_guard lock(m_mutex);
         Slot &slot = m_slots[index];
         if (slot.state != State::Waiting && slot.request == request)
             return;
+        if (!(slot.request == request))
+            slot.size = QFileInfo(request.path).size(); // once per request, not per turn
         slot.request = request;
-        slot.size = size;
         if (slot.state == State::Done) {
             m_spares.push_back(std::move(slot.file));
             slot.state = State::Waiting;
