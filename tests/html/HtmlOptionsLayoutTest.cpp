@@ -30,7 +30,7 @@ TEST_P(LayoutRules, DiffersFromTheDefaultsExactlyAsTheRuleSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LayoutRules,
-    ::testing::Values(LayoutRow { "defaults", [](HtmlOptions &) {}, [](HtmlOptionsLayout &) {} },
+    ::testing::Values(
         LayoutRow { "no border hides its size", [](HtmlOptions &o) { o.LinkBorder = false; },
             [](HtmlOptionsLayout &l) { l.eBorder = false; } },
         LayoutRow { "no link hides the HREF address and modes",

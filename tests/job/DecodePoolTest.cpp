@@ -98,13 +98,12 @@ TEST_F(Pool, FilesTakenInOrderEqualTheRunsOwnDecode)
     ASSERT_EQ(pool.workers(), 3);
     for (int i = 0; i < paths.size(); ++i)
         pool.request(i, Thumbnail(paths[i], i % 2));
-    int waits = 0;
     for (int i = 0; i < paths.size(); ++i) {
         const DecodeRequest request = Thumbnail(paths[i], i % 2);
         if (i % 3 != 1) { // the others are taken at once, perhaps while in a worker's hands
             ASSERT_TRUE(Finished(pool, i));
         }
-        std::unique_ptr<DecodedFile> file = pool.take(i, request, [&] { ++waits; });
+        std::unique_ptr<DecodedFile> file = pool.take(i, request, {});
         if (!file) {
             EXPECT_EQ(i % 3, 1); // not started yet: the run would decode it itself
             continue;
