@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace pixmaro {
 
 namespace {
@@ -84,16 +86,28 @@ DupeWarnDialog::DupeWarnDialog(QWidget *parent)
 
 void DupeWarnDialog::centreLabel()
 {
+    m_label2->setWordWrap(false);
     m_label2->adjustSize();
     const int client = width();
+    int extra = 0;
     if (m_label2->width() > client - 2 * kMargin) {
-        // Names too long for one line are wrapped inside the dialog rather than cut off.
+        // Names too long for one line are wrapped inside the dialog rather than cut off; the text
+        // box and the buttons move down to make room for the lines.
         m_label2->setWordWrap(true);
-        m_label2->setGeometry(kMargin, m_label2->y(), client - 2 * kMargin,
-            m_label2->heightForWidth(client - 2 * kMargin));
-        return;
+        const int height = m_label2->heightForWidth(client - 2 * kMargin);
+        m_label2->setGeometry(kMargin, m_label2->y(), client - 2 * kMargin, height);
+        extra = std::max(0, height - m_label2->fontMetrics().height());
+    } else {
+        m_label2->move((client - m_label2->width()) / 2, m_label2->y());
     }
-    m_label2->move((client - m_label2->width()) / 2, m_label2->y());
+    const int shift = extra - m_labelExtra;
+    m_labelExtra = extra;
+    if (shift == 0)
+        return;
+    for (QWidget *below : { static_cast<QWidget *>(m_memo1), static_cast<QWidget *>(m_ok),
+             static_cast<QWidget *>(m_cancel) })
+        below->move(below->x(), below->y() + shift);
+    setFixedSize(width(), height() + shift);
 }
 
 void DupeWarnDialog::showEvent(QShowEvent *event)
@@ -106,7 +120,6 @@ void DupeWarnDialog::showEvent(QShowEvent *event)
 
 bool DupeWarnDialog::confirm(const QString &label)
 {
-    m_label2->setWordWrap(false);
     m_label2->setText(label);
     centreLabel();
     m_ok->setFocus();

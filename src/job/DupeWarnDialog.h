@@ -34,6 +34,7 @@ private:
     QPlainTextEdit *m_memo1;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    int m_labelExtra = 0; // the height a wrapped label takes beyond one line
 };
 
 } // namespace pixmaro

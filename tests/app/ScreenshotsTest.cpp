@@ -6,6 +6,7 @@
 #include "app/SplashWindow.h"
 #include "job/DupeWarnDialog.h"
 
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 
@@ -74,6 +75,24 @@ TEST_F(Screenshots, DuplicateNamesDialogAndSplash)
     dialog.show();
     save(dialog, "TForm3-duplicate-names");
     EXPECT_EQ(dialog.label()->x(), (dialog.width() - dialog.label()->width()) / 2);
+    dialog.hide();
+    // Names too long for a line wrap, and the text box moves down below them; short ones again
+    // bring it back.
+    QPlainTextEdit *memo = dialog.findChild<QPlainTextEdit *>();
+    ASSERT_NE(memo, nullptr);
+    const int memoTop = memo->y();
+    const QString longNames = QString(40, u'A') + ".BMP and " + QString(40, u'A') + ".JPG and "
+        + QString(40, u'A') + ".GIF";
+    dialog.label()->setText(longNames);
+    dialog.show();
+    save(dialog, "TForm3-long-names");
+    EXPECT_GT(dialog.label()->height(), 2 * dialog.label()->fontMetrics().height());
+    EXPECT_GE(memo->y(), dialog.label()->geometry().bottom());
+    EXPECT_GE(dialog.height(), memo->geometry().bottom());
+    dialog.hide();
+    dialog.label()->setText("A.BMP and A.JPG");
+    dialog.show();
+    EXPECT_EQ(memo->y(), memoTop);
     dialog.hide();
 
     SplashWindow splash;
